@@ -1,0 +1,332 @@
+#include "engine/FireEngine.h"
+#include "engine/ColourCycling.h"
+#include "engine/DesktopLayer.h"
+#include "engine/FlamingText.h"
+#include "engine/GlowSpot.h"
+#include "engine/NewYearScene.h"
+#include "engine/RandomTable.h"
+#include "palette/PaletteFile.h"
+#include "settings/SettingIds.h"
+#include "sound/SoundPlayer.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <new>
+#include <stdexcept>
+
+
+namespace {
+// Shared by every engine of the process (see ResetSharedEngineState).
+int g_nSubFrame = 0;
+int g_bPendingSwitchOff = 0;
+}  // namespace
+
+int& SharedPendingSwitchOff() { return g_bPendingSwitchOff; }
+
+namespace {
+// The mixed output may look up to 63 + 3 bytes past the last row of the
+// background layer; these zero bytes keep it inside the buffer at any size.
+constexpr std::size_t kBackgroundPadding = 66;
+
+constexpr int kSubFramesPerTarget = 7;
+}  // namespace
+
+void ResetSharedEngineState() {
+    g_nSubFrame = 0;
+    g_bPendingSwitchOff = 0;
+}
+
+CFireEngine::CFireEngine() = default;
+
+CFireEngine::~CFireEngine() {
+    ReleaseAll();
+    if (m_pSoundPlayer && m_bBackgroundSound && !g_bMute) m_pSoundPlayer->StopBackground();
+    m_pSoundPlayer.reset();
+}
+
+void CFireEngine::ReadSettings(const SettingsReader& settings) {
+    using namespace SettingId;
+    settings.GetInt(XRes, m_nWidth);
+    settings.GetInt(YRes, m_nHeight);
+    settings.GetInt(SparklesCount, m_nSparkleCount);
+    settings.GetInt(FireBallCount, m_nFireballCount);
+    settings.GetInt(FireWorkCount, m_nFireworkCount);
+    settings.GetInt(FireBallInFireWorkMax, m_nBurstMax);
+    settings.GetInt(FireBallInFireWorkMin, m_nBurstMin);
+    settings.GetInt(FadeScreen, m_nFadeScreen);
+    settings.GetInt(BackgroundSoundEnable, m_bBackgroundSound);
+    settings.GetInt(TransitionOn, m_bTurbulence);
+    settings.GetInt(WaveLength, m_nWaveLength);
+    settings.GetInt(WaveSpeed, m_nWaveSpeed);
+    settings.GetInt(WaveEnable, m_bWaves);
+    settings.GetInt(ExplosionSoundEnable, m_bExplosionSound);
+    settings.GetInt(OlympicRings, m_bNewYearScene);
+    settings.GetString(Palette, m_sPalettePath);
+    settings.GetInt(SoundVolume, m_nSoundVolume);
+    if (m_nSoundVolume == 0) m_bExplosionSound = m_bBackgroundSound = 0;
+    settings.GetInt(FireTextEnable, m_bText);
+    settings.GetInt(FireTextSpeed, m_nTextSpeed);
+    settings.GetInt(FireTextBurnType, m_nTextBurnType);
+    settings.GetInt(FireTextOrbit, m_nTextTrajectory);
+    settings.GetInt(CycleColors, m_bCycleColours);
+    settings.GetInt(FadeBottom, m_bFadeBottom);
+    settings.GetInt(TextSequence, m_nTextSequence);
+    settings.GetString(FireText, m_sText);
+    if (m_sText.empty()) m_bText = 0;
+    settings.GetInt(PaperBurn, m_bPaperBurn);
+    m_nSparkleCount = std::max(m_nSparkleCount, 0);
+    m_nFireballCount = std::max(m_nFireballCount, 0);
+    m_nFireworkCount = std::max(m_nFireworkCount, 0);
+}
+
+bool CFireEngine::Allocate() {
+    const std::size_t w = static_cast<std::size_t>(m_nWidth), h = static_cast<std::size_t>(m_nHeight);
+    try {
+        m_FireField.assign((h + 1) * w, 0);
+        m_BackgroundLayer.assign((h + 1) * w + kBackgroundPadding, 0);
+        m_Scratch.assign(w * h, 0);
+        m_BurnMap.assign(w * h, 0);
+        m_PreviousRow.assign(w, 0);
+        m_CurrentRow.assign(w, 0);
+        m_TargetRow.assign(w, 0);
+        m_Sparkles.resize(static_cast<std::size_t>(m_nSparkleCount));
+        m_Fireballs.resize(static_cast<std::size_t>(m_nFireballCount));
+        m_Fireworks.resize(static_cast<std::size_t>(m_nFireworkCount));
+        m_TurbulenceMap.resize(w * h);
+        for (std::size_t i = 0; i < m_TurbulenceMap.size(); ++i) m_TurbulenceMap[i] = static_cast<int>(i);
+        m_pNewYearScene.reset(new CNewYearScene(this));
+        if (m_bText)
+            m_pText.reset(new CFlamingText(
+                this, m_sText, FlamingTextOptions{m_nTextSpeed, m_nTextBurnType, m_nTextTrajectory, m_nTextSequence}));
+    } catch (const std::bad_alloc&) {
+        return false;
+    } catch (const std::length_error&) {
+        return false;
+    }
+    const int maxBalls = std::max(m_nBurstMax, 1);
+    for (Firework& firework : m_Fireworks)
+        if (!firework.Init(this, maxBalls)) return false;
+    return true;
+}
+
+void CFireEngine::ReleaseAll() {
+    m_FireField = {};
+    m_BackgroundLayer = {};
+    m_PreviousRow = m_CurrentRow = m_TargetRow = {};
+    m_Fireworks = {};
+    m_Sparkles = {};
+    m_Fireballs = {};
+    m_TurbulenceMap = {};
+    m_Scratch = {};
+    m_pNewYearScene.reset();
+    m_pText.reset();
+    m_BurnMap = {};
+}
+
+int CFireEngine::CaptureDesktop() {
+    DesktopImage screen;
+    if (m_pDesktopSource) {
+        if (!m_pDesktopSource->Capture(screen)) return 0;
+    } else {
+        screen.width = m_nWidth;
+        screen.height = m_nHeight;
+    }
+    try {
+        if (!m_pDesktopSource) screen.bgr.assign(static_cast<std::size_t>(m_nWidth) * m_nHeight * 3, 0);
+        ConvertToGreyLevels(ScaleDesktop(screen, m_nWidth, m_nHeight), m_bFadeBottom != 0, m_BackgroundLayer.data());
+    } catch (const std::bad_alloc&) {
+        return 0;
+    }
+    return 1;
+}
+
+int CFireEngine::Create(const SettingsReader& settings) {
+    ReadSettings(settings);
+    m_bPaletteChanged = 0;
+    m_nBurnRoundsLeft = 0;
+    m_nBurnFront = 300;
+    m_bPaletteFellBack = false;
+    g_bPendingSwitchOff = 0;
+    if (m_nWidth < 1 || m_nHeight < 2) return 0;
+    if (!Allocate()) {
+        ReleaseAll();
+        return 0;
+    }
+    BuildBurnMap(m_BurnMap.data(), m_nWidth, m_nHeight);
+    if (!CaptureDesktop()) {
+        ReleaseAll();
+        return 0;
+    }
+    InitEffects();
+    if (!ReadPaletteSource()) return 0;
+    LoadPalette();
+    StartSound();
+    m_nFrame = 0;
+    return 1;
+}
+
+void CFireEngine::InitEffects() {
+    for (Sparkle& sparkle : m_Sparkles) sparkle.Init(this);
+    for (Fireball& fireball : m_Fireballs) fireball.Init(this);
+}
+
+bool CFireEngine::ReadPaletteSource() {
+    if (!m_sPalettePath.empty() && ReadPalette(m_SourcePalette, m_sPalettePath)) return true;
+    m_bPaletteFellBack = !m_sPalettePath.empty();
+    return ReadPalette(m_SourcePalette, kBuiltInPaletteId) != 0;
+}
+
+int CFireEngine::LoadPalette() {
+    m_Palette = m_SourcePalette;
+    if (m_nFadeScreen != 0) ApplyDesktopBlend(m_Palette, m_nFadeScreen);
+    return 1;
+}
+
+void CFireEngine::StartSound() {
+    if (!m_bBackgroundSound || g_bMute) return;
+    m_pSoundPlayer.reset(new (std::nothrow) CSoundPlayer);
+    if (!m_pSoundPlayer) return;
+    if (!m_pSoundPlayer->Init(m_bExplosionSound)) {
+        m_bBackgroundSound = 0;
+        m_pSoundPlayer.reset();
+    } else if (!m_pSoundPlayer->StartBackground()) {
+        m_pSoundPlayer.reset();
+    }
+}
+
+int CFireEngine::GetBuffer(int which, std::uint8_t** buffer, int* width, int* height, int* flag) {
+    if (which != FireField && which != BackgroundLayer) return 1;
+    if (buffer) *buffer = which == FireField ? m_FireField.data() : m_BackgroundLayer.data();
+    if (width) *width = m_nWidth;
+    if (height) *height = m_nHeight;
+    if (flag) *flag = 1;
+    return 1;
+}
+
+int CFireEngine::Step() {
+    const long long n = m_nFrame;
+    if (m_bPaperBurn && m_nBurnRoundsLeft >= 0) PaperBurnPass();
+    if (m_pText && m_nTextBurnType == 0) TextPass();
+    if (m_bTurbulence) {
+        const std::size_t count = m_Scratch.size();
+        for (std::size_t i = 0; i < count; ++i) m_Scratch[i] = m_FireField[static_cast<std::size_t>(m_TurbulenceMap[i])];
+        std::memcpy(m_FireField.data(), m_Scratch.data(), count);
+    }
+    const long long active = std::min<long long>(5 * n, m_nSparkleCount);
+    for (long long i = 0; i < active; ++i) {
+        Sparkle& sparkle = m_Sparkles[static_cast<std::size_t>(i)];
+        if (!sparkle.Move() || !sparkle.Draw()) return 0;
+    }
+    if (!StepFireworks()) return 0;
+    FeedBottom();
+    for (Fireball& fireball : m_Fireballs) {
+        if (!fireball.Move()) return 0;
+        fireball.Draw();
+    }
+    AverageUpward();
+    std::memcpy(m_FireField.data(), m_FireField.data() + m_nWidth, static_cast<std::size_t>(m_nWidth));
+    if (++g_nSubFrame >= kSubFramesPerTarget) {
+        m_PreviousRow = m_TargetRow;
+        MakeTargetRow();
+        if (m_bWaves) ApplyWaves();
+        g_nSubFrame = 0;
+    }
+    if (m_bNewYearScene) {
+        if (n == 50 || n % 1300 == 0) m_pNewYearScene->Start();
+        else if (n > 50 && m_pNewYearScene->Advance()) m_pNewYearScene->Draw();
+    }
+    if (m_pText && m_nTextBurnType != 0) TextPass();
+    ++m_nFrame;
+    SwitchDesktopOff();
+    if (m_bCycleColours) {
+        m_bPaletteChanged = 1;
+        LoadPalette();
+        CyclePaletteHues(m_Palette, m_nFrame);
+    }
+    return 1;
+}
+
+void CFireEngine::TextPass() {
+    if (m_nFrame == 0) m_pText->Start();
+    if (m_pText->Advance()) m_pText->Draw();
+}
+
+int CFireEngine::StepFireworks() {
+    const int span = std::max(m_nBurstMax - m_nBurstMin + 1, 1);
+    for (Firework& firework : m_Fireworks) {
+        if (firework.IsIdle()) {
+            int r[5];
+            for (int& draw : r) draw = RandomTable::Draw();
+            const int r0 = r[0], r1 = r[1], r2 = r[2], r3 = r[3], r4 = r[4];
+            const int balls = std::max(m_nBurstMin + r0 % span, 1);
+            if (!firework.Launch(r4 % m_nWidth, m_nHeight - 1, r3 % 7 - 3, r2 % 12 - 12, r1 % 60 + 20, balls))
+                return 0;
+        }
+        if (!firework.Advance()) return 0;
+    }
+    return 1;
+}
+
+void CFireEngine::FeedBottom() {
+    const int s = g_nSubFrame;
+    std::uint8_t* bottom = m_FireField.data() + static_cast<std::size_t>(m_nHeight - 1) * m_nWidth;
+    std::uint8_t* above = bottom - m_nWidth;
+    for (int x = 0; x < m_nWidth; ++x) {
+        const int previous = m_PreviousRow[x];
+        const int v = previous + (m_TargetRow[x] - previous) / kSubFramesPerTarget * s;
+        const auto current = static_cast<std::uint8_t>((v * v) >> 8);
+        m_CurrentRow[x] = current;
+        bottom[x] = current;
+        above[x] = std::max(above[x], current);
+    }
+}
+
+void CFireEngine::AverageUpward() {
+    // The field is one flat array: the left neighbour of column 0 is the last
+    // byte of the same row, the right neighbour of the last column the first
+    // byte of the row two below (the zero spare row for the lowest row).
+    std::uint8_t* f = m_FireField.data();
+    const int w = m_nWidth;
+    for (int y = m_nHeight - 2; y >= 0; --y) {
+        std::uint8_t* row = f + static_cast<std::size_t>(y) * w;
+        for (int x = 0; x < w; ++x)
+            row[x] = static_cast<std::uint8_t>((row[x + w - 1] + row[x + w] + row[x + w + 1] + row[x]) >> 2);
+    }
+}
+
+void CFireEngine::MakeTargetRow() {
+    const int a = RandomTable::Draw() % 255;
+    const int b = RandomTable::Draw() % 255;
+    Fill(0, m_nWidth, b, a);
+}
+
+void CFireEngine::Fill(int lo, int hi, int left, int right) {
+    const int d = hi - lo;
+    const int m = ((left & 255) + (right & 255)) / 2 + RandomTable::Draw() % (6 * d + 1) - d;
+    if (d <= 1) {
+        m_TargetRow[lo] = m >= 253 ? 253 : static_cast<std::uint8_t>(m);
+        return;
+    }
+    const int mid = (lo + hi) / 2;
+    Fill(lo, mid, left, m);
+    Fill(mid, hi, m, right);
+}
+
+void CFireEngine::ApplyWaves() {
+    const double k = (m_nWaveLength + 10) * 0.0333333333333333 * m_nWidth;
+    if (k == 0) return;  // a wave length of -10 has no waves to make
+    const double w = 1 / k;
+    const double s = static_cast<double>(m_nWaveSpeed) / m_nWidth;
+    const double n = static_cast<double>(m_nFrame);
+    for (int x = 0; x < m_nWidth; ++x) {
+        const double a = std::sin(w * x + s * n) * 0.4 + 0.6;
+        const double b = std::sin(7.3 * w * x - 1.9 * s * n) * 0.4 + 0.5;
+        const double raised = (a + b) * m_TargetRow[x];
+        if (!(raised < kHeatCeiling)) {
+            if (raised >= kHeatCeiling) m_TargetRow[x] = kHeatCeiling;  // NaN leaves the row as it was
+            continue;
+        }
+        m_TargetRow[x] = static_cast<std::uint8_t>(static_cast<int>(raised));
+    }
+}

@@ -1,0 +1,116 @@
+#pragma once
+#include "engine/FrameSource.h"
+#include "engine/Firework.h"
+#include "engine/Sparkle.h"
+#include "palette/FirePalette.h"
+#include "platform/DesktopImage.h"
+#include "settings/SettingsReader.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+class CNewYearScene;
+class CFlamingText;
+
+// The fire: a W x (H + 1) field of heat fed from the bottom, carried upward
+// by an in-place averaging pass, with effects drawing heat into it, rendered
+// as W x H palette indexes through a 256-colour palette.
+class CFireEngine : public CFrameSource {
+public:
+    CFireEngine();
+    ~CFireEngine() override;
+    CFireEngine(const CFireEngine&) = delete;
+    CFireEngine& operator=(const CFireEngine&) = delete;
+
+    // Where Create photographs the screen; without one the screen is black.
+    void SetDesktopSource(DesktopSource* source) { m_pDesktopSource = source; }
+
+    // 1 when the engine is ready to step; 0 for a size below 1 x 2, a failed
+    // allocation or desktop capture, or no readable palette at all.
+    int Create(const SettingsReader& settings);
+    // One frame; 0 when an effect failed and stepping must stop.
+    int Step();
+    // Writes the H rows of W palette indexes of the current frame.
+    int RenderTo(std::uint8_t* dest);
+    // Fills the palette from its source and blends the desktop in when shown.
+    int LoadPalette();
+    int CopyPalette(FirePalette& dest) const;
+    int TakePaletteChanged();
+
+    int GetBuffer(int which, std::uint8_t** buffer, int* width, int* height, int* flag) override;
+    CSoundPlayer* GetSoundPlayer() override { return m_pSoundPlayer.get(); }
+
+    int Width() const { return m_nWidth; }
+    int Height() const { return m_nHeight; }
+    // True when the palette file could not be read and the built-in one is used.
+    bool PaletteFellBack() const { return m_bPaletteFellBack; }
+    // The fire field, W x (H + 1) bytes (tests and tools).
+    const std::uint8_t* FireFieldData() const { return m_FireField.data(); }
+    const std::uint8_t* BackgroundLayerData() const { return m_BackgroundLayer.data(); }
+
+private:
+    void ReadSettings(const SettingsReader& settings);
+    bool Allocate();
+    void ReleaseAll();
+    int CaptureDesktop();
+    bool ReadPaletteSource();
+    void InitEffects();
+    int StepFireworks();
+    void FeedBottom();
+    void AverageUpward();
+    void MakeTargetRow();
+    void Fill(int lo, int hi, int left, int right);
+    void ApplyWaves();
+    void PaperBurnPass();
+    void SwitchDesktopOff();
+    void TextPass();
+    void StartSound();
+
+    long long m_nFrame = 0;
+    int m_nWidth = 0, m_nHeight = 0;
+    int m_nSparkleCount = 0, m_nFireballCount = 0, m_nFireworkCount = 0;
+    int m_nBurstMax = 0, m_nBurstMin = 0;
+    int m_nFadeScreen = 0;
+    int m_bBackgroundSound = 0;
+    int m_bTurbulence = 0;
+    int m_nWaveLength = 0, m_nWaveSpeed = 0, m_bWaves = 0;
+    int m_bExplosionSound = 0;
+    int m_nSoundVolume = 0;
+    int m_bNewYearScene = 0;
+    int m_bCycleColours = 0;
+    int m_bFadeBottom = 0;
+    int m_bText = 0, m_nTextSpeed = 0, m_nTextSequence = 0, m_nTextBurnType = 0, m_nTextTrajectory = 0;
+    int m_bPaperBurn = 0;
+    std::string m_sText;
+    std::string m_sPalettePath;
+
+    std::vector<int> m_TurbulenceMap;
+    std::vector<std::uint8_t> m_Scratch;
+    std::vector<std::uint8_t> m_FireField;
+    std::vector<std::uint8_t> m_BackgroundLayer;
+    std::vector<std::uint8_t> m_BurnMap;
+    std::vector<std::uint8_t> m_PreviousRow, m_CurrentRow, m_TargetRow;
+    int m_nBurnRoundsLeft = 0;
+    int m_nBurnFront = 300;
+    FirePalette m_Palette{};
+    FirePalette m_SourcePalette{};  // as read from its source, before blending and cycling
+    int m_bPaletteChanged = 0;
+    bool m_bPaletteFellBack = false;
+
+    std::vector<Sparkle> m_Sparkles;
+    std::vector<Fireball> m_Fireballs;
+    std::vector<Firework> m_Fireworks;
+    std::unique_ptr<CNewYearScene> m_pNewYearScene;
+    std::unique_ptr<CFlamingText> m_pText;
+    std::unique_ptr<CSoundPlayer> m_pSoundPlayer;
+    DesktopSource* m_pDesktopSource = nullptr;
+};
+
+// The sub-frame counter of the bottom source and the pending desktop
+// switch-off are shared by every engine of the process, as only one engine
+// steps at a time. Tests that run several engines in one process reset them.
+void ResetSharedEngineState();
+// The pending desktop switch-off flag, set in the frame the paper burn ends.
+int& SharedPendingSwitchOff();

@@ -1,0 +1,19 @@
+#pragma once
+#include <cstdint>
+#include <vector>
+
+// A photograph of the screen: 24-bit pixels in blue, green, red order,
+// rows stored bottom-up (row 0 is the bottom screen line), 3 x width bytes apart.
+struct DesktopImage {
+    int width = 0;
+    int height = 0;
+    std::vector<std::uint8_t> bgr;
+};
+
+// Where the engine takes its photograph of the screen from.
+class DesktopSource {
+public:
+    virtual ~DesktopSource() = default;
+    // Fills `image`; returns 1 on success, 0 when the screen cannot be taken.
+    virtual int Capture(DesktopImage& image) = 0;
+};

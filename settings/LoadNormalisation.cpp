@@ -1,0 +1,46 @@
+#include "settings/LoadNormalisation.h"
+#include "platform/Paths.h"
+
+namespace {
+int IntOf(const Settings& settings, int id) {
+    int value = 0;
+    settings.GetInt(id, value);
+    return value;
+}
+
+std::string StringOf(const Settings& settings, int id) {
+    std::string value;
+    settings.GetString(id, value);
+    return value;
+}
+}  // namespace
+
+void NormaliseBurstBounds(Settings& settings) {
+    const int max = IntOf(settings, SettingId::FireBallInFireWorkMax);
+    const int min = IntOf(settings, SettingId::FireBallInFireWorkMin);
+    if (max < min) {
+        settings.SetInt(SettingId::FireBallInFireWorkMax, min);
+        settings.SetInt(SettingId::FireBallInFireWorkMin, max);
+    }
+}
+
+void NormaliseTextSwitch(Settings& settings) {
+    if (IntOf(settings, SettingId::FireTextEnable) != 0 && StringOf(settings, SettingId::FireText).empty())
+        settings.SetInt(SettingId::FireTextEnable, 0);
+}
+
+void NormaliseLoadedSettings(Settings& settings, const LoadEnvironment& environment) {
+    if (IntOf(settings, SettingId::XRes) == 0 || IntOf(settings, SettingId::YRes) == 0) {
+        const DisplaySize display = environment.GetDisplaySize();
+        settings.SetInt(SettingId::XRes, display.width);
+        settings.SetInt(SettingId::YRes, display.height);
+        settings.SetInt(SettingId::ResolutionIsCurrent, 1);
+    } else {
+        settings.SetInt(SettingId::ResolutionIsCurrent, 0);
+    }
+    NormaliseBurstBounds(settings);
+    NormaliseTextSwitch(settings);
+    const std::string name = StringOf(settings, SettingId::Palette);
+    settings.SetString(SettingId::Palette,
+                       name.empty() ? std::string() : environment.GetInstallDirectory() + kPaletteFolderName + name);
+}

@@ -1,0 +1,29 @@
+#pragma once
+#include "settings/SettingIds.h"
+#include "settings/SettingsReader.h"
+
+#include <string>
+
+// The one configuration record. Values are addressed by id; the id-to-type
+// mapping comes from the settings table. The record clamps nothing.
+class Settings : public SettingsReader, public SettingsWriter {
+public:
+    // A record holding the Initial column of the settings table.
+    Settings();
+
+    int GetInt(int id, int& out) const override;
+    int GetString(int id, std::string& out) const override;
+    int SetInt(int id, int value) override;
+    int SetString(int id, const std::string& value) override;
+
+    // Copies every assignable id from `source` in a fixed order; stops at the
+    // first refusal and returns 0 (ids copied before keep their new values).
+    int CopyFrom(const SettingsReader& source);
+
+    // Sets every id to the default that loading uses when the store holds nothing.
+    void ResetToLoadDefaults();
+
+private:
+    int m_ints[SettingId::Count];
+    std::string m_strings[SettingId::Count];
+};

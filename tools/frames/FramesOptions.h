@@ -1,0 +1,30 @@
+#pragma once
+#include "settings/Settings.h"
+
+#include <cstdint>
+#include <string>
+
+// What one run of the headless renderer does.
+struct FramesOptions {
+    int width = 0, height = 0;
+    long long frames = 0;
+    bool hasSeed = false;
+    std::uint32_t seed = 0;
+    Settings settings;  // load defaults, the size, every --set, then the normalisations
+    std::string desktopPath;
+    std::string cacheDir;
+    bool hash = false;
+    std::string rawPath, gifPath, pngPath;
+};
+
+// Largest width or height the renderer accepts.
+constexpr int kMaxFrameSide = 16384;
+
+// Parses the command line; on a bad argument returns false with one line of
+// explanation in `error`.
+bool ParseFramesArguments(int argc, const char* const* argv, FramesOptions& options, std::string& error);
+
+// Applies one NAME=VALUE assignment by registry value name: integers in
+// decimal (may be negative), strings verbatim with the two characters \n
+// standing for a line feed.
+bool ApplySettingAssignment(Settings& settings, const std::string& assignment, std::string& error);

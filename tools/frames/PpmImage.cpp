@@ -1,0 +1,57 @@
+#include "tools/frames/PpmImage.h"
+#include "tools/frames/FramesOptions.h"
+
+#include <cctype>
+#include <cstdio>
+#include <memory>
+
+namespace {
+using File = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
+
+// Reads one header number, skipping blanks and comments.
+bool ReadHeaderNumber(std::FILE* file, long& value) {
+    int c = std::fgetc(file);
+    while (c != EOF && (std::isspace(c) || c == '#')) {
+        if (c == '#')
+            while (c != EOF && c != '\n') c = std::fgetc(file);
+        c = std::fgetc(file);
+    }
+    if (c == EOF || !std::isdigit(c)) return false;
+    value = 0;
+    while (c != EOF && std::isdigit(c)) {
+        value = value * 10 + (c - '0');
+        if (value > 1000000) return false;
+        c = std::fgetc(file);
+    }
+    return c != EOF && std::isspace(c);
+}
+}  // namespace
+
+bool ReadPpm(const std::string& path, DesktopImage& image, std::string& error) {
+    File file(std::fopen(path.c_str(), "rb"), &std::fclose);
+    if (!file) {
+        error = "cannot open desktop image " + path;
+        return false;
+    }
+    long width = 0, height = 0, maxval = 0;
+    const bool magic = std::fgetc(file.get()) == 'P' && std::fgetc(file.get()) == '6';
+    if (!magic || !ReadHeaderNumber(file.get(), width) || !ReadHeaderNumber(file.get(), height) ||
+        !ReadHeaderNumber(file.get(), maxval) || maxval != 255 || width < 1 || height < 1 || width > kMaxFrameSide ||
+        height > kMaxFrameSide) {
+        error = "not a binary PPM with maxval 255 and sides of 1 to 16384: " + path;
+        return false;
+    }
+    const std::size_t rowBytes = static_cast<std::size_t>(width) * 3;
+    image.width = static_cast<int>(width);
+    image.height = static_cast<int>(height);
+    image.bgr.assign(rowBytes * static_cast<std::size_t>(height), 0);
+    for (long y = 0; y < height; ++y) {
+        std::uint8_t* row = &image.bgr[rowBytes * static_cast<std::size_t>(height - 1 - y)];
+        if (std::fread(row, 1, rowBytes, file.get()) != rowBytes) {
+            error = "desktop image ends early: " + path;
+            return false;
+        }
+        for (std::size_t x = 0; x < rowBytes; x += 3) std::swap(row[x], row[x + 2]);
+    }
+    return true;
+}
