@@ -1,8 +1,8 @@
 #include "engine/FireEngine.h"
 #include "engine/ColourCycling.h"
 #include "engine/DesktopLayer.h"
+#include "engine/FireField.h"
 #include "engine/FlamingText.h"
-#include "engine/GlowSpot.h"
 #include "engine/NewYearScene.h"
 #include "engine/RandomTable.h"
 #include "palette/PaletteFile.h"
@@ -10,27 +10,24 @@
 #include "sound/SoundPlayer.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstring>
 #include <new>
 #include <stdexcept>
-
 
 namespace {
 // Shared by every engine of the process (see ResetSharedEngineState).
 int g_nSubFrame = 0;
 int g_bPendingSwitchOff = 0;
-}  // namespace
 
-int& SharedPendingSwitchOff() { return g_bPendingSwitchOff; }
-
-namespace {
 // The mixed output may look up to 63 + 3 bytes past the last row of the
 // background layer; these zero bytes keep it inside the buffer at any size.
 constexpr std::size_t kBackgroundPadding = 66;
 
+// The bottom source takes a new target row every seventh frame.
 constexpr int kSubFramesPerTarget = 7;
 }  // namespace
+
+int& SharedPendingSwitchOff() { return g_bPendingSwitchOff; }
 
 void ResetSharedEngineState() {
     g_nSubFrame = 0;
@@ -219,17 +216,18 @@ int CFireEngine::Step() {
         if (!sparkle.Move() || !sparkle.Draw()) return 0;
     }
     if (!StepFireworks()) return 0;
-    FeedBottom();
+    FeedBottom(m_FireField.data(), m_nWidth, m_nHeight, m_PreviousRow.data(), m_TargetRow.data(), m_CurrentRow.data(),
+               g_nSubFrame);
     for (Fireball& fireball : m_Fireballs) {
         if (!fireball.Move()) return 0;
         fireball.Draw();
     }
-    AverageUpward();
+    AverageUpward(m_FireField.data(), m_nWidth, m_nHeight);
     std::memcpy(m_FireField.data(), m_FireField.data() + m_nWidth, static_cast<std::size_t>(m_nWidth));
     if (++g_nSubFrame >= kSubFramesPerTarget) {
         m_PreviousRow = m_TargetRow;
         MakeTargetRow();
-        if (m_bWaves) ApplyWaves();
+        if (m_bWaves) ApplyWaves(m_TargetRow.data(), m_nWidth, m_nWaveLength, m_nWaveSpeed, n);
         g_nSubFrame = 0;
     }
     if (m_bNewYearScene) {
@@ -268,65 +266,8 @@ int CFireEngine::StepFireworks() {
     return 1;
 }
 
-void CFireEngine::FeedBottom() {
-    const int s = g_nSubFrame;
-    std::uint8_t* bottom = m_FireField.data() + static_cast<std::size_t>(m_nHeight - 1) * m_nWidth;
-    std::uint8_t* above = bottom - m_nWidth;
-    for (int x = 0; x < m_nWidth; ++x) {
-        const int previous = m_PreviousRow[x];
-        const int v = previous + (m_TargetRow[x] - previous) / kSubFramesPerTarget * s;
-        const auto current = static_cast<std::uint8_t>((v * v) >> 8);
-        m_CurrentRow[x] = current;
-        bottom[x] = current;
-        above[x] = std::max(above[x], current);
-    }
-}
-
-void CFireEngine::AverageUpward() {
-    // The field is one flat array: the left neighbour of column 0 is the last
-    // byte of the same row, the right neighbour of the last column the first
-    // byte of the row two below (the zero spare row for the lowest row).
-    std::uint8_t* f = m_FireField.data();
-    const int w = m_nWidth;
-    for (int y = m_nHeight - 2; y >= 0; --y) {
-        std::uint8_t* row = f + static_cast<std::size_t>(y) * w;
-        for (int x = 0; x < w; ++x)
-            row[x] = static_cast<std::uint8_t>((row[x + w - 1] + row[x + w] + row[x + w + 1] + row[x]) >> 2);
-    }
-}
-
 void CFireEngine::MakeTargetRow() {
     const int a = RandomTable::Draw() % 255;
     const int b = RandomTable::Draw() % 255;
-    Fill(0, m_nWidth, b, a);
-}
-
-void CFireEngine::Fill(int lo, int hi, int left, int right) {
-    const int d = hi - lo;
-    const int m = ((left & 255) + (right & 255)) / 2 + RandomTable::Draw() % (6 * d + 1) - d;
-    if (d <= 1) {
-        m_TargetRow[lo] = m >= 253 ? 253 : static_cast<std::uint8_t>(m);
-        return;
-    }
-    const int mid = (lo + hi) / 2;
-    Fill(lo, mid, left, m);
-    Fill(mid, hi, m, right);
-}
-
-void CFireEngine::ApplyWaves() {
-    const double k = (m_nWaveLength + 10) * 0.0333333333333333 * m_nWidth;
-    if (k == 0) return;  // a wave length of -10 has no waves to make
-    const double w = 1 / k;
-    const double s = static_cast<double>(m_nWaveSpeed) / m_nWidth;
-    const double n = static_cast<double>(m_nFrame);
-    for (int x = 0; x < m_nWidth; ++x) {
-        const double a = std::sin(w * x + s * n) * 0.4 + 0.6;
-        const double b = std::sin(7.3 * w * x - 1.9 * s * n) * 0.4 + 0.5;
-        const double raised = (a + b) * m_TargetRow[x];
-        if (!(raised < kHeatCeiling)) {
-            if (raised >= kHeatCeiling) m_TargetRow[x] = kHeatCeiling;  // NaN leaves the row as it was
-            continue;
-        }
-        m_TargetRow[x] = static_cast<std::uint8_t>(static_cast<int>(raised));
-    }
+    FillTargetRow(m_TargetRow.data(), 0, m_nWidth, b, a);
 }

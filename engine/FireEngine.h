@@ -58,11 +58,7 @@ private:
     bool ReadPaletteSource();
     void InitEffects();
     int StepFireworks();
-    void FeedBottom();
-    void AverageUpward();
     void MakeTargetRow();
-    void Fill(int lo, int hi, int left, int right);
-    void ApplyWaves();
     void PaperBurnPass();
     void SwitchDesktopOff();
     void TextPass();

@@ -1,6 +1,13 @@
-// The Windows builds of the renderer write hashes and raw frames only.
 #include "tools/frames/PictureWriters.h"
 
-std::unique_ptr<AnimatedGif> OpenAnimatedGif(const std::string&, int, int) { return nullptr; }
+#include <cstdio>
 
-bool WritePng(const std::string&, const std::uint8_t*, int, int, const FirePalette&) { return false; }
+std::unique_ptr<AnimatedGif> OpenAnimatedGif(const std::string&, int, int) {
+    std::fprintf(stderr, "emberlux-frames: this build writes no GIF; use the Linux build\n");
+    return nullptr;
+}
+
+bool WritePng(const std::string&, const std::uint8_t*, int, int, const FirePalette&) {
+    std::fprintf(stderr, "emberlux-frames: this build writes no PNG; use the Linux build\n");
+    return false;
+}

@@ -1,0 +1,143 @@
+#include "engine/FireEngine.h"
+#include "palette/PaletteFile.h"
+#include "tests/TestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+namespace {
+Settings QuietSettings(int width, int height) {
+    Settings settings = DefaultSettings(width, height);
+    settings.SetInt(SettingId::TransitionOn, 0);
+    settings.SetInt(SettingId::OlympicRings, 0);
+    return settings;
+}
+
+class SolidDesktop : public DesktopSource {
+public:
+    explicit SolidDesktop(int ok) : m_ok(ok) {}
+    int Capture(DesktopImage& image) override {
+        image.width = 50;
+        image.height = 40;
+        image.bgr.assign(50 * 40 * 3, 255);
+        return m_ok;
+    }
+
+private:
+    int m_ok;
+};
+}  // namespace
+
+TEST(FireEngine, RefusesSizesBelowOneByTwo) {
+    for (auto [w, h] : {std::pair{0, 10}, {10, 0}, {10, 1}, {-5, 10}}) {
+        FreshProcess();
+        CFireEngine engine;
+        EXPECT_EQ(engine.Create(QuietSettings(w, h)), 0) << w << "x" << h;
+    }
+}
+
+TEST(FireEngine, EveryTinyWidthStaysInsideItsBuffers) {
+    // Run under AddressSanitizer: the mixed output, glows and sparkles at every
+    // width from 1 to 70 must never touch a byte outside the engine's buffers.
+    for (int width = 1; width <= 70; ++width) {
+        for (int height : {2, 3, 17}) {
+            FreshProcess(static_cast<std::uint32_t>(width));
+            CFireEngine engine;
+            Settings settings = QuietSettings(width, height);
+            settings.SetInt(SettingId::FadeScreen, 100);
+            ASSERT_EQ(engine.Create(settings), 1) << width << "x" << height;
+            std::vector<std::uint8_t> frame(static_cast<std::size_t>(width) * height);
+            for (int k = 0; k < 12; ++k) {
+                ASSERT_EQ(engine.Step(), 1);
+                engine.RenderTo(frame.data());
+            }
+            for (int x = 0; x < width; ++x) ASSERT_EQ(engine.FireFieldData()[height * width + x], 0) << "spare row";
+        }
+    }
+}
+
+TEST(FireEngine, FirstFrameHasNoSparklesAndTheSpareRowStaysZero) {
+    FreshProcess(3);
+    CFireEngine engine;
+    Settings settings = QuietSettings(64, 48);
+    settings.SetInt(SettingId::FireBallCount, 0);
+    settings.SetInt(SettingId::FireWorkCount, 0);
+    settings.SetInt(SettingId::PaperBurn, 0);
+    ASSERT_EQ(engine.Create(settings), 1);
+    ASSERT_EQ(engine.Step(), 1);
+    for (int i = 0; i < 64 * 49; ++i) ASSERT_EQ(engine.FireFieldData()[i], 0) << "no heat in the first frame";
+    for (int k = 0; k < 300; ++k) engine.Step();
+    for (int x = 0; x < 64; ++x) EXPECT_EQ(engine.FireFieldData()[48 * 64 + x], 0);
+    for (int x = 0; x < 64; ++x) EXPECT_EQ(engine.FireFieldData()[x], engine.FireFieldData()[64 + x]) << "row 0 copies row 1";
+}
+
+TEST(FireEngine, AnUnreadablePaletteFileFallsBackToTheBuiltInOne) {
+    FreshProcess();
+    CFireEngine engine;
+    Settings settings = QuietSettings(32, 16);
+    settings.SetInt(SettingId::FadeScreen, 0);
+    settings.SetString(SettingId::Palette, "/no/such/folder/gone.pal");
+    ASSERT_EQ(engine.Create(settings), 1);
+    EXPECT_TRUE(engine.PaletteFellBack());
+    FirePalette engineColours{}, builtIn{};
+    engine.CopyPalette(engineColours);
+    ReadPalette(builtIn, kBuiltInPaletteId);
+    for (int i = 0; i < 256; ++i) EXPECT_EQ(engineColours.entries[i].green, builtIn.entries[i].green);
+}
+
+TEST(FireEngine, AFailedDesktopCaptureFailsCreate) {
+    FreshProcess();
+    SolidDesktop failing(0);
+    CFireEngine engine;
+    engine.SetDesktopSource(&failing);
+    EXPECT_EQ(engine.Create(QuietSettings(32, 16)), 0);
+}
+
+TEST(FireEngine, ThePaletteLosesItsBlendOnceWhenThePaperHasBurnt) {
+    FreshProcess(2);
+    SolidDesktop white(1);
+    CFireEngine engine;
+    engine.SetDesktopSource(&white);
+    Settings settings = QuietSettings(40, 30);
+    settings.SetInt(SettingId::FadeScreen, 50);
+    ASSERT_EQ(engine.Create(settings), 1);
+    std::vector<std::uint8_t> frame(40 * 30);
+    int changes = 0, changedAt = 0;
+    bool lowBitsAfter = false;
+    for (int k = 1; k <= 700; ++k) {
+        ASSERT_EQ(engine.Step(), 1);
+        engine.RenderTo(frame.data());
+        if (engine.TakePaletteChanged()) ++changes, changedAt = k;
+        if (changes && k > changedAt + 1)
+            for (int i = 0; i < 40 * 29; ++i) lowBitsAfter |= (frame[i] & 7) != (engine.FireFieldData()[i] & 7);
+    }
+    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(changedAt, 664) << "the front falls from 300 to -32 one step every second frame";
+    EXPECT_FALSE(lowBitsAfter) << "after the switch-off the fire is shown on black";
+    for (int i = 0; i < 40 * 30; ++i) ASSERT_EQ(engine.BackgroundLayerData()[i], 0) << "the paper burnt black";
+}
+
+TEST(FireEngine, CyclingColoursChangesThePaletteEveryFrame) {
+    FreshProcess();
+    CFireEngine engine;
+    Settings settings = QuietSettings(32, 16);
+    settings.SetInt(SettingId::CycleColors, 1);
+    ASSERT_EQ(engine.Create(settings), 1);
+    for (int k = 0; k < 5; ++k) {
+        engine.Step();
+        EXPECT_EQ(engine.TakePaletteChanged(), 1);
+        EXPECT_EQ(engine.TakePaletteChanged(), 0);
+    }
+}
+
+TEST(FireEngine, ZeroBurstBoundsLaunchRocketsWithOneBall) {
+    FreshProcess();
+    CFireEngine engine;
+    Settings settings = QuietSettings(80, 60);
+    settings.SetInt(SettingId::FireBallInFireWorkMax, 0);
+    settings.SetInt(SettingId::FireBallInFireWorkMin, 0);
+    settings.SetInt(SettingId::SparklesCount, -5);
+    ASSERT_EQ(engine.Create(settings), 1);
+    for (int k = 0; k < 400; ++k) ASSERT_EQ(engine.Step(), 1);
+}

@@ -1,0 +1,134 @@
+#include "tools/frames/FramesRun.h"
+#include "tests/TestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+namespace {
+std::vector<std::string> Words(const std::string& line) {
+    std::istringstream in(line);
+    std::vector<std::string> words{"emberlux-frames"};
+    for (std::string word; in >> word;)
+        words.push_back(word.rfind("DATA/", 0) == 0 ? TestDataPath(word.substr(5)) : word);
+    return words;
+}
+
+bool Parse(const std::string& line, FramesOptions& options, std::string& error) {
+    const std::vector<std::string> words = Words(line);
+    std::vector<const char*> argv;
+    for (const std::string& word : words) argv.push_back(word.c_str());
+    return ParseFramesArguments(static_cast<int>(argv.size()), argv.data(), options, error);
+}
+
+std::string ReadAll(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// Runs the renderer in this process and returns its hash lines.
+std::string HashLines(const std::string& line) {
+    FramesOptions options;
+    std::string error;
+    EXPECT_TRUE(Parse(line, options, error)) << error;
+    const std::string path = testing::TempDir() + "emberlux-frames-hashes.txt";
+    std::FILE* out = std::fopen(path.c_str(), "wb");
+    EXPECT_NE(out, nullptr);
+    EXPECT_EQ(RunFrames(options, out), 0);
+    std::fclose(out);
+    return ReadAll(path);
+}
+
+struct Expected {
+    const char* file;
+    const char* arguments;  // DATA stands for the test data folder
+};
+
+// Vectors from an independent model of the engine.
+const Expected kReferenceVectors[] = {
+    {"vectors/core-default.txt", "--size 160x120 --frames 100 --seed 1 --set TransitionOn=0 --set OlympicRings=0 --hash"},
+    {"vectors/core-desktop.txt",
+     "--size 96x64 --frames 80 --seed 8 --set TransitionOn=0 --set OlympicRings=0 --set FadeBottom=1 "
+     "--set FadeScreen=60 --desktop DATA/vectors/desktop-96x64.ppm --hash"},
+    {"vectors/core-cycling.txt",
+     "--size 128x96 --frames 80 --seed 2 --set TransitionOn=0 --set OlympicRings=0 --set CycleColors=1 "
+     "--set FadeScreen=0 --set WaveSpeed=-30 --set FireBallCount=12 --hash"},
+};
+
+// Our own goldens; the commands that made them are in golden/README.md.
+const Expected kGoldenRuns[] = {
+    {"golden/fireworks-burn-cycling.txt",
+     "--size 200x150 --frames 160 --seed 42 --set TransitionOn=0 --set OlympicRings=0 --set FireWorkCount=10 "
+     "--set CycleColors=1 --hash"},
+    {"golden/desktop-magnified.txt",
+     "--size 150x100 --frames 40 --seed 5 --set TransitionOn=0 --set OlympicRings=0 --set FadeScreen=100 "
+     "--desktop DATA/vectors/desktop-96x64.ppm --hash"},
+    {"golden/desktop-reduced.txt",
+     "--size 45x30 --frames 40 --seed 6 --set TransitionOn=0 --set OlympicRings=0 --set FadeScreen=30 "
+     "--set FadeBottom=1 --desktop DATA/vectors/desktop-96x64.ppm --hash"},
+};
+}  // namespace
+
+TEST(ReferenceVectors, TheRendererPrintsExactlyTheIndependentModelsLines) {
+    for (const Expected& vector : kReferenceVectors)
+        EXPECT_EQ(HashLines(vector.arguments), ReadAll(TestDataPath(vector.file))) << vector.file;
+}
+
+TEST(GoldenFrames, OurOwnRunsAreUnchanged) {
+    for (const Expected& golden : kGoldenRuns)
+        EXPECT_EQ(HashLines(golden.arguments), ReadAll(TestDataPath(golden.file))) << golden.file;
+}
+
+TEST(FramesArguments, SettingsStartFromLoadDefaultsAndSetsApplyInOrder) {
+    FramesOptions options;
+    std::string error;
+    ASSERT_TRUE(Parse("--size 64x32 --frames 3 --set FireText=a\\nb --set XRes=70 --set FireBallInFireWorkMax=2 "
+                      "--set FireBallInFireWorkMin=9 --set WaveSpeed=-7",
+                      options, error))
+        << error;
+    int value = 0;
+    std::string text;
+    options.settings.GetInt(SettingId::XRes, value);
+    EXPECT_EQ(value, 70);
+    EXPECT_EQ(options.width, 70);
+    options.settings.GetInt(SettingId::FireBallInFireWorkMax, value);
+    EXPECT_EQ(value, 9) << "burst bounds are exchanged";
+    options.settings.GetInt(SettingId::WaveSpeed, value);
+    EXPECT_EQ(value, -7);
+    options.settings.GetString(SettingId::FireText, text);
+    EXPECT_EQ(text, "a\nb");
+    options.settings.GetString(SettingId::CurrentPreset, text);
+    EXPECT_EQ(text, "");
+    options.settings.GetInt(SettingId::FireWorkCount, value);
+    EXPECT_EQ(value, 6);
+}
+
+TEST(FramesArguments, BadInputIsRefusedWithOneLine) {
+    const char* bad[] = {
+        "--size 0x10 --frames 1",        "--size -4x10 --frames 1",      "--size 16385x2 --frames 1",
+        "--size 10 --frames 1",          "--size 10x10 --frames -1",     "--size 10x10",
+        "--size 10x10 --frames 1 --set NoSuch=1", "--size 10x10 --frames 1 --set SparklesCount=12abc",
+        "--size 10x10 --frames 1 --set SparklesCount", "--size 10x10 --frames 1 --set XRes=0",
+        "--size 10x10 --frames 1 --seed", "--size 10x10 --frames 1 --bogus",
+        "--size 10x10 --frames 1 --set SparklesCount=99999999999",
+    };
+    for (const char* line : bad) {
+        FramesOptions options;
+        std::string error;
+        EXPECT_FALSE(Parse(line, options, error)) << line;
+        EXPECT_FALSE(error.empty()) << line;
+        EXPECT_EQ(error.find('\n'), std::string::npos) << line;
+    }
+}
+
+TEST(FramesRun, AnUnreadableDesktopImageIsBadInput) {
+    FramesOptions options;
+    std::string error;
+    ASSERT_TRUE(Parse("--size 10x10 --frames 1 --desktop DATA/vectors/core-default.txt", options, error));
+    EXPECT_EQ(RunFrames(options, stdout), 2);
+    ASSERT_TRUE(Parse("--size 10x10 --frames 1 --desktop DATA/no-such.ppm", options, error));
+    EXPECT_EQ(RunFrames(options, stdout), 2);
+}

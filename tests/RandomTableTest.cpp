@@ -1,0 +1,53 @@
+#include "engine/CrtRandom.h"
+#include "engine/RandomTable.h"
+
+#include <gtest/gtest.h>
+
+TEST(CrtRandom, ReproducesTheMicrosoftRuntimeSequence) {
+    CrtSrand(1);
+    const int expected[] = {41, 18467, 6334, 26500, 19169, 15724, 11478, 29358};
+    for (int value : expected) EXPECT_EQ(CrtRand(), value);
+    CrtSrand(0xFFFFFFFFu);
+    for (int i = 0; i < 1000; ++i) {
+        const int value = CrtRand();
+        ASSERT_GE(value, 0);
+        ASSERT_LE(value, 32767);
+    }
+}
+
+TEST(RandomTable, FillTakesSuccessiveValuesAndTheCursorLast) {
+    CrtSrand(7);
+    int values[RandomTable::kSize];
+    for (int& value : values) value = CrtRand();
+    CrtSrand(7);
+    RandomTable::Fill();
+    EXPECT_EQ(RandomTable::Cursor(), static_cast<std::uint32_t>(values[RandomTable::kSize - 1]));
+    // Draws start at the cursor's index and walk the table in order.
+    const std::uint32_t start = RandomTable::Cursor();
+    for (int i = 0; i < 5; ++i) {
+        const std::uint32_t index = (start + i) & 0x7FFF;
+        const int expected = index == 32767 ? static_cast<int>(start + i) : values[index];
+        EXPECT_EQ(RandomTable::Draw(), expected);
+    }
+    EXPECT_EQ(RandomTable::Cursor(), start + 5);
+}
+
+TEST(RandomTable, DrawAtIndex32767ReturnsTheCursorItself) {
+    CrtSrand(3);
+    RandomTable::Fill();
+    RandomTable::SetCursor(0x12347FFFu);
+    EXPECT_EQ(RandomTable::Draw(), 0x12347FFF);
+    EXPECT_EQ(RandomTable::Cursor(), 0x12348000u);
+}
+
+TEST(RandomTable, ALongRunNeverYieldsANegativeDraw) {
+    CrtSrand(3);
+    RandomTable::Fill();
+    // Past 2^31 draws the cursor's own value would be negative as a signed int.
+    RandomTable::SetCursor(0xFFFF7FFFu);
+    EXPECT_EQ(RandomTable::Draw(), 0x7FFF7FFF);
+    RandomTable::SetCursor(0xFFFFFFFFu);
+    EXPECT_EQ(RandomTable::Draw(), 0x7FFFFFFF);
+    EXPECT_EQ(RandomTable::Cursor(), 0u) << "the cursor wraps without overflow";
+    EXPECT_GE(RandomTable::Draw(), 0);
+}

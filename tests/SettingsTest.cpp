@@ -1,0 +1,174 @@
+#include "platform/Paths.h"
+#include "settings/LoadNormalisation.h"
+#include "settings/SettingsSnapshot.h"
+#include "settings/SettingsTable.h"
+#include "tests/TestSupport.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+int IntOf(const SettingsReader& settings, int id) {
+    int value = -12345;
+    EXPECT_EQ(settings.GetInt(id, value), 1) << "id " << id;
+    return value;
+}
+
+std::string StringOf(const SettingsReader& settings, int id) {
+    std::string value;
+    EXPECT_EQ(settings.GetString(id, value), 1) << "id " << id;
+    return value;
+}
+
+class FixedEnvironment : public LoadEnvironment {
+public:
+    DisplaySize GetDisplaySize() const override { return {1366, 768}; }
+    std::string GetInstallDirectory() const override { return "/opt/emberlux/"; }
+};
+
+// A reader that refuses one id, to see where copying stops.
+class RefusingReader : public SettingsReader {
+public:
+    explicit RefusingReader(int refused) : m_refused(refused) {}
+    int GetInt(int id, int& out) const override { return id == m_refused ? 0 : m_source.GetInt(id, out); }
+    int GetString(int id, std::string& out) const override {
+        return id == m_refused ? 0 : m_source.GetString(id, out);
+    }
+    Settings m_source = DefaultSettings(777, 555);
+
+private:
+    int m_refused;
+};
+}  // namespace
+
+TEST(SettingsRecord, TypesAreEnforcedAndUnassignedIdsRefused) {
+    Settings settings;
+    int out = 99;
+    std::string text = "keep";
+    EXPECT_EQ(settings.GetInt(SettingId::Password, out), 0);
+    EXPECT_EQ(out, 99);
+    EXPECT_EQ(settings.GetString(SettingId::SparklesCount, text), 0);
+    EXPECT_EQ(text, "keep");
+    EXPECT_EQ(settings.SetInt(12, 5), 0);
+    EXPECT_EQ(settings.GetInt(12, out), 0);
+    EXPECT_EQ(settings.SetInt(33, 5), 0);
+    EXPECT_EQ(settings.SetInt(-1, 5), 0);
+    EXPECT_EQ(settings.SetString(SettingId::FireText, "a\nb\n"), 1);
+    EXPECT_EQ(StringOf(settings, SettingId::FireText), "a\nb\n");
+    EXPECT_EQ(settings.SetInt(SettingId::WaveSpeed, -50), 1);
+    EXPECT_EQ(IntOf(settings, SettingId::WaveSpeed), -50);
+}
+
+TEST(SettingsRecord, ConstructionHoldsInitialColumnAndLoadDefaultsDiffer) {
+    Settings fresh;
+    EXPECT_EQ(StringOf(fresh, SettingId::CurrentPreset), "Default preset");
+    EXPECT_EQ(IntOf(fresh, SettingId::FireBallCount), 0);
+    EXPECT_EQ(IntOf(fresh, SettingId::SparklesCount), 500);
+    EXPECT_EQ(IntOf(fresh, SettingId::UseDirectX), 1);
+    Settings loaded;
+    loaded.ResetToLoadDefaults();
+    EXPECT_EQ(StringOf(loaded, SettingId::CurrentPreset), "");
+    EXPECT_EQ(IntOf(loaded, SettingId::FireBallCount), 6);
+    EXPECT_EQ(IntOf(loaded, SettingId::FireWorkCount), 6);
+    EXPECT_EQ(IntOf(loaded, SettingId::FireBallInFireWorkMax), 80);
+    EXPECT_EQ(IntOf(loaded, SettingId::FireBallInFireWorkMin), 10);
+    EXPECT_EQ(IntOf(loaded, SettingId::FadeScreen), 2);
+    EXPECT_EQ(IntOf(loaded, SettingId::FireTextEnable), 1);
+}
+
+TEST(SettingsTable, EveryIdButTwelveIsDefinedOnceWithAUniqueName) {
+    int intCount = 0, stringCount = 0;
+    for (int id = 0; id < SettingId::Count; ++id) {
+        const SettingDef* def = FindSettingDef(id);
+        if (id == 12) {
+            EXPECT_EQ(def, nullptr);
+            continue;
+        }
+        ASSERT_NE(def, nullptr) << id;
+        (def->type == SettingType::Int ? intCount : stringCount)++;
+        if (def->valueName) {
+            EXPECT_EQ(FindSettingDefByName(def->valueName), def);
+        }
+    }
+    EXPECT_EQ(intCount, 28);
+    EXPECT_EQ(stringCount, 4);
+    EXPECT_EQ(FindSettingDefByName("NoSuchValue"), nullptr);
+}
+
+TEST(SettingsCopy, CopiesEveryIdAndStopsAtTheFirstRefusal) {
+    RefusingReader source(-1);
+    source.m_source.SetString(SettingId::FireText, "Hello\n");
+    source.m_source.SetInt(SettingId::ResolutionIsCurrent, 1);
+    Settings copy;
+    EXPECT_EQ(copy.CopyFrom(source), 1);
+    for (int id = 0; id < SettingId::Count; ++id) {
+        const SettingDef* def = FindSettingDef(id);
+        if (!def) continue;
+        if (def->type == SettingType::Int) {
+            EXPECT_EQ(IntOf(copy, id), IntOf(source.m_source, id)) << id;
+        } else {
+            EXPECT_EQ(StringOf(copy, id), StringOf(source.m_source, id)) << id;
+        }
+    }
+
+    RefusingReader refusesTurbulence(SettingId::TransitionOn);
+    refusesTurbulence.m_source.SetInt(SettingId::WaveLength, 3);
+    Settings partial;
+    EXPECT_EQ(partial.CopyFrom(refusesTurbulence), 0);
+    EXPECT_EQ(IntOf(partial, SettingId::XRes), 777);
+    EXPECT_EQ(IntOf(partial, SettingId::UseDirectX), 1);
+    EXPECT_EQ(IntOf(partial, SettingId::PaperBurn), 1);
+    EXPECT_EQ(IntOf(partial, SettingId::WaveLength), 19) << "ids after the refusal are not copied";
+}
+
+TEST(SettingsSnapshot, AnswersItsOwnSizeAndTheSourceOtherwise) {
+    Settings source = DefaultSettings(1024, 768);
+    source.SetInt(SettingId::ResolutionIsCurrent, 1);
+    source.SetString(SettingId::FireText, "Fire\n");
+    SettingsSnapshot snapshot;
+    ASSERT_EQ(snapshot.Create(source, 320, 240), 1);
+    source.SetInt(SettingId::SparklesCount, 1);
+    EXPECT_EQ(IntOf(snapshot, SettingId::XRes), 320);
+    EXPECT_EQ(IntOf(snapshot, SettingId::YRes), 240);
+    EXPECT_EQ(IntOf(snapshot, SettingId::ResolutionIsCurrent), 0);
+    EXPECT_EQ(IntOf(snapshot, SettingId::SparklesCount), 500) << "the snapshot is a copy";
+    EXPECT_EQ(StringOf(snapshot, SettingId::FireText), "Fire\n");
+    int out = 0;
+    EXPECT_EQ(snapshot.GetInt(12, out), 0);
+}
+
+TEST(LoadNormalisation, ScreenSizeFollowsTheDisplayWhenEitherSideIsZero) {
+    FixedEnvironment environment;
+    Settings oneZero = DefaultSettings(1024, 0);
+    NormaliseLoadedSettings(oneZero, environment);
+    EXPECT_EQ(IntOf(oneZero, SettingId::XRes), 1366);
+    EXPECT_EQ(IntOf(oneZero, SettingId::YRes), 768);
+    EXPECT_EQ(IntOf(oneZero, SettingId::ResolutionIsCurrent), 1);
+
+    Settings fixed = DefaultSettings(800, 600);
+    fixed.SetInt(SettingId::ResolutionIsCurrent, 1);
+    NormaliseLoadedSettings(fixed, environment);
+    EXPECT_EQ(IntOf(fixed, SettingId::XRes), 800);
+    EXPECT_EQ(IntOf(fixed, SettingId::YRes), 600);
+    EXPECT_EQ(IntOf(fixed, SettingId::ResolutionIsCurrent), 0);
+}
+
+TEST(LoadNormalisation, BurstBoundsTextSwitchAndPalettePath) {
+    FixedEnvironment environment;
+    Settings settings = DefaultSettings(800, 600);
+    settings.SetInt(SettingId::FireBallInFireWorkMax, 5);
+    settings.SetInt(SettingId::FireBallInFireWorkMin, 20);
+    settings.SetInt(SettingId::FireTextEnable, 1);
+    settings.SetString(SettingId::Palette, "Blue Fire.pal");
+    NormaliseLoadedSettings(settings, environment);
+    EXPECT_EQ(IntOf(settings, SettingId::FireBallInFireWorkMax), 20);
+    EXPECT_EQ(IntOf(settings, SettingId::FireBallInFireWorkMin), 5);
+    EXPECT_EQ(IntOf(settings, SettingId::FireTextEnable), 0);
+    EXPECT_EQ(StringOf(settings, SettingId::Palette), std::string("/opt/emberlux/") + kPaletteFolderName + "Blue Fire.pal");
+
+    Settings withText = DefaultSettings(800, 600);
+    withText.SetInt(SettingId::FireTextEnable, 1);
+    withText.SetString(SettingId::FireText, "Hi\n");
+    NormaliseLoadedSettings(withText, environment);
+    EXPECT_EQ(IntOf(withText, SettingId::FireTextEnable), 1);
+    EXPECT_EQ(StringOf(withText, SettingId::Palette), "") << "no palette name means the built-in palette";
+}
