@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Installs what building and testing Emberlux! needs on Debian: compilers for
+# Linux and for Windows (MinGW-w64), test and benchmark libraries, the picture
+# libraries of the renderer, and Wine with a virtual X display for the Windows
+# builds. Runs apt as root, through sudo when needed.
+set -euo pipefail
+as_root() { if [ "$(id -u)" = 0 ]; then "$@"; else sudo "$@"; fi; }
+
+packages=(build-essential cmake pkg-config googletest libgtest-dev libbenchmark-dev libgif-dev libpng-dev
+          mingw-w64 wine wine64 xvfb xauth xdotool imagemagick x11-utils)
+if ! dpkg --print-foreign-architectures | grep -qx i386; then
+  as_root dpkg --add-architecture i386
+fi
+as_root apt-get update
+as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${packages[@]}" wine32:i386

@@ -1,0 +1,63 @@
+#!/usr/bin/env bash
+# Installs what is needed, builds every target (Linux debug with sanitizers,
+# Linux release, Windows i686 and x86_64) and runs every test: the Linux unit
+# tests under AddressSanitizer and UndefinedBehaviorSanitizer, the Windows unit
+# tests under Wine, and the check that every build draws the same frames.
+# Ends with one line "tests: N passed, N failed"; exits non-zero on any failure.
+set -uo pipefail
+cd "$(dirname "$0")/.."
+root=$PWD
+jobs=$(nproc)
+passed=0
+failed=0
+failures=()
+
+pass() { passed=$((passed + $1)); }
+fail() { failed=$((failed + 1)); failures+=("$1"); echo "FAILED: $1"; }
+
+if [ "${EMBERLUX_SKIP_INSTALL:-0}" != 1 ]; then
+  bash scripts/install-deps.sh || { echo "installing the build tools failed"; exit 1; }
+fi
+
+for preset in linux-debug linux-release win-i686 win-x86_64; do
+  echo "== building $preset"
+  if ! { cmake --preset "$preset" >/dev/null && cmake --build "build/$preset" -j"$jobs"; }; then
+    fail "build $preset"
+  fi
+done
+
+echo "== Linux unit tests (AddressSanitizer, UndefinedBehaviorSanitizer)"
+ctest_log=$(mktemp)
+(cd build/linux-debug && ctest --output-on-failure -j"$jobs") | tee "$ctest_log"
+ctest_status=${PIPESTATUS[0]}
+linux_total=$(sed -n 's/.*tests passed, \([0-9]*\) tests failed out of \([0-9]*\).*/\2/p' "$ctest_log")
+linux_failed=$(sed -n 's/.*tests passed, \([0-9]*\) tests failed out of \([0-9]*\).*/\1/p' "$ctest_log")
+if [ "$ctest_status" = 0 ] && [ -n "$linux_total" ]; then
+  pass "$linux_total"
+else
+  fail "Linux unit tests (${linux_failed:-?} of ${linux_total:-?} failed)"
+fi
+
+# Windows unit tests under Wine; a machine without 32-bit support skips i686.
+for arch in win-x86_64 win-i686; do
+  exe=build/$arch/tests/emberlux_tests.exe
+  echo "== Windows unit tests ($arch) under Wine"
+  log=$(mktemp)
+  scripts/wine-run.sh "$exe" --gtest_brief=1 2>&1 | tr -d '\r' | tee "$log"
+  status=${PIPESTATUS[0]}
+  if [ "$status" = 125 ]; then
+    echo "skipped: $arch tests need a machine that runs 32-bit programs"
+    continue
+  fi
+  count=$(sed -n 's/^\[  PASSED  \] \([0-9]*\) tests\?\..*/\1/p' "$log")
+  if [ "$status" = 0 ] && [ -n "$count" ]; then pass "$count"; else fail "Windows unit tests ($arch)"; fi
+done
+
+bash scripts/check-cross-platform-hashes.sh
+hash_status=$?
+if [ "$hash_status" = 0 ]; then pass 1; else fail "identical frames on every build"; fi
+
+echo
+for f in "${failures[@]}"; do echo "failed: $f"; done
+echo "tests: $passed passed, $failed failed"
+[ "$failed" = 0 ]
