@@ -34,7 +34,9 @@ std::string HashLines(const std::string& line) {
     FramesOptions options;
     std::string error;
     EXPECT_TRUE(Parse(line, options, error)) << error;
-    const std::string path = testing::TempDir() + "emberlux-frames-hashes.txt";
+    // Tests run in parallel processes: each writes a file of its own.
+    const std::string path = testing::TempDir() + "emberlux-hashes-" +
+                             testing::UnitTest::GetInstance()->current_test_info()->name() + ".txt";
     std::FILE* out = std::fopen(path.c_str(), "wb");
     EXPECT_NE(out, nullptr);
     EXPECT_EQ(RunFrames(options, out), 0);
