@@ -3,6 +3,9 @@
 # they are compiled into the program as byte arrays with a lookup table.
 set(EMBERLUX_RESOURCES
   "PALETTE 135 palette/fire.pal"
+  "TRANSITION 1034 turbulence/height_field.bin"
+  "FIREFONT 158 fonts/cp866.fnt"
+  "FIREFONT 159 fonts/cp437.fnt"
 )
 
 set(EMBERLUX_RESOURCE_DIR ${CMAKE_SOURCE_DIR}/resources)

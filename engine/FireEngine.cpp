@@ -6,6 +6,8 @@
 #include "engine/NewYearScene.h"
 #include "engine/RandomTable.h"
 #include "palette/PaletteFile.h"
+#include "platform/OemText.h"
+#include "platform/TempDirectory.h"
 #include "settings/SettingIds.h"
 #include "sound/SoundPlayer.h"
 
@@ -32,6 +34,7 @@ int& SharedPendingSwitchOff() { return g_bPendingSwitchOff; }
 void ResetSharedEngineState() {
     g_nSubFrame = 0;
     g_bPendingSwitchOff = 0;
+    ResetLineSwitchCounter();
 }
 
 CFireEngine::CFireEngine() = default;
@@ -93,9 +96,13 @@ bool CFireEngine::Allocate() {
         m_TurbulenceMap.resize(w * h);
         for (std::size_t i = 0; i < m_TurbulenceMap.size(); ++i) m_TurbulenceMap[i] = static_cast<int>(i);
         m_pNewYearScene.reset(new CNewYearScene(this));
-        if (m_bText)
-            m_pText.reset(new CFlamingText(
-                this, m_sText, FlamingTextOptions{m_nTextSpeed, m_nTextBurnType, m_nTextTrajectory, m_nTextSequence}));
+        if (!m_pNewYearScene->Init()) return false;
+        if (m_bText) {
+            const OemText oem = ConvertToOemText(m_sText);
+            m_pText.reset(new CFlamingText(this, oem.text, oem.fontId,
+                                           FlamingTextOptions{m_nTextSpeed, m_nTextBurnType, m_nTextTrajectory,
+                                                              m_nTextSequence}));
+        }
     } catch (const std::bad_alloc&) {
         return false;
     } catch (const std::length_error&) {
@@ -156,6 +163,10 @@ int CFireEngine::Create(const SettingsReader& settings) {
         return 0;
     }
     InitEffects();
+    if (m_bTurbulence)
+        BuildOrLoadTurbulenceMap(m_TurbulenceMap.data(), m_nWidth, m_nHeight,
+                                 m_sCacheDirectory.empty() ? GetTemporaryDirectory() : m_sCacheDirectory,
+                                 m_pTurbulenceProgress);
     if (!ReadPaletteSource()) return 0;
     LoadPalette();
     StartSound();

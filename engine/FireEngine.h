@@ -2,6 +2,7 @@
 #include "engine/FrameSource.h"
 #include "engine/Firework.h"
 #include "engine/Sparkle.h"
+#include "engine/TurbulenceMap.h"
 #include "palette/FirePalette.h"
 #include "platform/DesktopImage.h"
 #include "settings/SettingsReader.h"
@@ -26,6 +27,10 @@ public:
 
     // Where Create photographs the screen; without one the screen is black.
     void SetDesktopSource(DesktopSource* source) { m_pDesktopSource = source; }
+    // Where the turbulence map is cached (default: the temporary directory),
+    // and who hears about its progress while it is built.
+    void SetCacheDirectory(const std::string& directory) { m_sCacheDirectory = directory; }
+    void SetTurbulenceProgress(TurbulenceProgress* progress) { m_pTurbulenceProgress = progress; }
 
     // 1 when the engine is ready to step; 0 for a size below 1 x 2, a failed
     // allocation or desktop capture, or no readable palette at all.
@@ -102,6 +107,8 @@ private:
     std::unique_ptr<CFlamingText> m_pText;
     std::unique_ptr<CSoundPlayer> m_pSoundPlayer;
     DesktopSource* m_pDesktopSource = nullptr;
+    std::string m_sCacheDirectory;
+    TurbulenceProgress* m_pTurbulenceProgress = nullptr;
 };
 
 // The sub-frame counter of the bottom source and the pending desktop

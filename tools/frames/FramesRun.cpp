@@ -2,6 +2,7 @@
 #include "engine/CrtRandom.h"
 #include "engine/FireEngine.h"
 #include "engine/RandomTable.h"
+#include "platform/Paths.h"
 #include "settings/SettingIds.h"
 #include "sound/SoundPlayer.h"
 #include "tools/frames/Fnv1a.h"
@@ -9,6 +10,11 @@
 #include "tools/frames/PpmImage.h"
 
 #include <cinttypes>
+#ifdef _WIN32
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
 #include <ctime>
 #include <memory>
 #include <vector>
@@ -34,6 +40,43 @@ std::uint64_t PaletteHash(const FirePalette& palette) {
         rgb[3 * i + 2] = palette.entries[i].blue;
     }
     return Fnv1a64(rgb, sizeof rgb);
+}
+
+bool StderrIsTerminal() {
+#ifdef _WIN32
+    return _isatty(_fileno(stderr)) != 0;
+#else
+    return isatty(fileno(stderr)) != 0;
+#endif
+}
+
+// A bar on stderr while a turbulence map is built (one line when stderr is no terminal).
+class ProgressBar : public TurbulenceProgress {
+public:
+    void Begin(int rows) override {
+        m_rows = rows;
+        if (!m_terminal) std::fprintf(stderr, "building the turbulence map...\n");
+    }
+    void Row(int y) override {
+        const int percent = m_rows > 0 ? 100 * y / m_rows : 0;
+        if (!m_terminal || percent == m_shown) return;
+        m_shown = percent;
+        const int filled = percent * 30 / 100;
+        std::fprintf(stderr, "\rbuilding the turbulence map [%.*s%*s] %3d%%", filled, "##############################",
+                     30 - filled, "", percent);
+    }
+    void End() override {
+        if (m_terminal) std::fprintf(stderr, "\rbuilding the turbulence map [##############################] 100%%\n");
+    }
+
+private:
+    bool m_terminal = StderrIsTerminal();
+    int m_rows = 0;
+    int m_shown = -1;
+};
+
+std::string WithSeparator(const std::string& directory) {
+    return directory.empty() || IsPathSeparator(directory.back()) ? directory : directory + kPathSeparator;
 }
 
 using File = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
@@ -63,7 +106,10 @@ int RunFrames(const FramesOptions& options, std::FILE* out) {
     g_bMute = 1;
 
     CFireEngine engine;
+    ProgressBar progress;
     engine.SetDesktopSource(desktop.get());
+    engine.SetCacheDirectory(WithSeparator(options.cacheDir));
+    engine.SetTurbulenceProgress(&progress);
     if (!engine.Create(options.settings))
         return ReportFramesFailure(1, "the fire engine could not be created at this size with these settings");
     if (engine.PaletteFellBack()) {

@@ -1,0 +1,10 @@
+#include "platform/TempDirectory.h"
+
+#include <cstdlib>
+
+std::string GetTemporaryDirectory() {
+    const char* dir = std::getenv("TMPDIR");
+    std::string path = dir && *dir ? dir : "/tmp";
+    if (path.back() != '/') path += '/';
+    return path;
+}
