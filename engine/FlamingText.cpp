@@ -23,6 +23,11 @@ bool GlyphBit(const std::uint8_t* glyph, int row, int column) {
 
 void ResetLineSwitchCounter() { g_nLineSwitchCounter = 0; }
 
+bool IsLetterInterior(const std::uint8_t* glyph, int row, int column) {
+    return GlyphBit(glyph, row - 1, column) && GlyphBit(glyph, row - 1, column - 1) &&
+           GlyphBit(glyph, row - 1, column + 1) && GlyphBit(glyph, row + 1, column);
+}
+
 CFlamingText::CFlamingText(CFrameSource* engine, const std::string& oemText, int fontId,
                            const FlamingTextOptions& options)
     : m_pEngine(engine), m_nSequence(options.sequence), m_nSpeed(options.speed), m_nBurnType(options.burnType),
@@ -118,9 +123,7 @@ void CFlamingText::DrawPixel(const std::uint8_t* glyph, int row, int column, int
     const int shape = static_cast<int>(4 * (s + 1));
     switch (m_nBurnType) {
     case 0: {
-        const bool inside = GlyphBit(glyph, row - 1, column) && GlyphBit(glyph, row - 1, column - 1) &&
-                            GlyphBit(glyph, row - 1, column + 1) && GlyphBit(glyph, row + 1, column);
-        if (!inside) DrawSpot(field, w, h, x, static_cast<int>(y - 6 * (s + 1)), 100, shape, 0);
+        if (!IsLetterInterior(glyph, row, column)) DrawSpot(field, w, h, x, static_cast<int>(y - 6 * (s + 1)), 100, shape, 0);
         const int burning = static_cast<int>(4 * (s + 1) + 1);
         DrawSpot(field, w, h, x, y, 60 + RandomTable::Draw() % 25, burning, 1);
         DrawSpot(field, w, h, x, static_cast<int>(y + 3 * (s + 1)), 60 + RandomTable::Draw() % 25, burning, 1);

@@ -51,3 +51,8 @@ private:
 
 // Frames counted towards the next line switch; shared by every text of the process.
 void ResetLineSwitchCounter();
+
+// Whether a lit pixel of an 8 x 16 glyph lies inside its letter: the pixels
+// above, above-left, above-right and below are lit (outside the glyph counts
+// as unlit). The Burning text throws a tongue of heat above the others.
+bool IsLetterInterior(const std::uint8_t* glyph, int row, int column);

@@ -10,8 +10,11 @@ namespace {
 std::vector<std::string> Words(const std::string& line) {
     std::istringstream in(line);
     std::vector<std::string> words{"emberlux-frames"};
-    for (std::string word; in >> word;)
-        words.push_back(word.rfind("DATA/", 0) == 0 ? TestDataPath(word.substr(5)) : word);
+    for (std::string word; in >> word;) {
+        if (word.rfind("DATA/", 0) == 0) word = TestDataPath(word.substr(5));
+        if (word == "NEWCACHE") word = FreshTestFolder("cache");
+        words.push_back(word);
+    }
     return words;
 }
 
@@ -58,6 +61,7 @@ const Expected kReferenceVectors[] = {
     {"vectors/core-cycling.txt",
      "--size 128x96 --frames 80 --seed 2 --set TransitionOn=0 --set OlympicRings=0 --set CycleColors=1 "
      "--set FadeScreen=0 --set WaveSpeed=-30 --set FireBallCount=12 --hash"},
+    {"vectors/new-year.txt", "--size 64x48 --frames 800 --seed 9 --set TransitionOn=0 --set FireWorkCount=3 --hash"},
 };
 
 // Our own goldens; the commands that made them are in golden/README.md.
@@ -68,6 +72,10 @@ const Expected kGoldenRuns[] = {
     {"golden/desktop-magnified.txt",
      "--size 150x100 --frames 40 --seed 5 --set TransitionOn=0 --set OlympicRings=0 --set FadeScreen=100 "
      "--desktop DATA/vectors/desktop-96x64.ppm --hash"},
+    {"golden/full-default-320x240.txt", "--size 320x240 --frames 120 --seed 7 --cache-dir NEWCACHE --hash"},
+    {"golden/full-default-text-200x150.txt",
+     "--size 200x150 --frames 150 --seed 8 --cache-dir NEWCACHE --set FireText=Emberlux\\nFire --set FireTextOrbit=2 "
+     "--set FadeScreen=40 --desktop DATA/vectors/desktop-96x64.ppm --hash"},
     {"golden/desktop-reduced.txt",
      "--size 45x30 --frames 40 --seed 6 --set TransitionOn=0 --set OlympicRings=0 --set FadeScreen=30 "
      "--set FadeBottom=1 --desktop DATA/vectors/desktop-96x64.ppm --hash"},

@@ -9,16 +9,6 @@
 #include <fstream>
 
 namespace {
-std::string ScratchFolder(const std::string& name) {
-    const std::string folder = testing::TempDir() + "emberlux-" + name + "/";
-#ifdef _WIN32
-    std::system(("mkdir \"" + folder + "\" 2>nul").c_str());
-#else
-    std::system(("rm -rf '" + folder + "' && mkdir -p '" + folder + "'").c_str());
-#endif
-    return folder;
-}
-
 void WriteBytes(const std::string& path, std::size_t count, std::uint8_t value) {
     std::ofstream(path, std::ios::binary) << std::string(count, static_cast<char>(value));
 }
@@ -48,7 +38,7 @@ TEST(BuiltInPalette, RunsFromBlackThroughRedToAlmostWhite) {
 }
 
 TEST(PaletteFile, ShortFilesReadAs255PastTheirEndAndLongOnesAreCut) {
-    const std::string folder = ScratchFolder("read");
+    const std::string folder = FreshTestFolder("palettes");
     for (std::size_t size : {600u, 767u, 768u, 769u}) {
         const std::string path = folder + "p" + std::to_string(size) + ".pal";
         WriteBytes(path, size, 9);
@@ -70,7 +60,7 @@ TEST(PaletteFile, ShortFilesReadAs255PastTheirEndAndLongOnesAreCut) {
 }
 
 TEST(PaletteFile, WrittenPalettesReadBackAndFailuresCleanUp) {
-    const std::string folder = ScratchFolder("write");
+    const std::string folder = FreshTestFolder("palettes");
     const FirePalette original = Marked();
     ASSERT_EQ(WritePaletteFile(folder + "a.pal", original, PaletteWriteMode::NewFile), 1);
     FirePalette back{};
@@ -111,7 +101,7 @@ TEST(DesktopBlend, BuildsEightBrightnessStepsPerFireColour) {
 }
 
 TEST(PaletteFolder, ListsOnly768BytePalFilesAndResolvesPositionsByName) {
-    const std::string folder = ScratchFolder("list");
+    const std::string folder = FreshTestFolder("palettes");
     WriteBytes(folder + "fire.pal", 768, 1);
     WriteBytes(folder + "Blue.PAL", 768, 1);
     WriteBytes(folder + "short.pal", 767, 1);

@@ -4,7 +4,10 @@
 #include "engine/RandomTable.h"
 #include "settings/Settings.h"
 
+#include <gtest/gtest.h>
+
 #include <cstdint>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -45,3 +48,15 @@ public:
 };
 
 inline std::string TestDataPath(const std::string& name) { return std::string(EMBERLUX_TEST_DATA) + "/" + name; }
+
+// An empty folder of this test's own under the test temporary directory.
+inline std::string FreshTestFolder(const std::string& purpose) {
+    const std::string folder = testing::TempDir() + "emberlux-" + purpose + "-" +
+                               testing::UnitTest::GetInstance()->current_test_info()->name() + "/";
+#ifdef _WIN32
+    std::system(("rmdir /s /q \"" + folder + "\" 2>nul & mkdir \"" + folder + "\"").c_str());
+#else
+    std::system(("rm -rf '" + folder + "' && mkdir -p '" + folder + "'").c_str());
+#endif
+    return folder;
+}
