@@ -39,6 +39,7 @@ else
 fi
 
 # Windows unit tests under Wine; a machine without 32-bit support skips i686.
+bash scripts/prepare-wine-registry.sh || fail "preparing Wine's registry"
 for arch in win-x86_64 win-i686; do
   exe=build/$arch/tests/emberlux_tests.exe
   echo "== Windows unit tests ($arch) under Wine"

@@ -1,12 +1,8 @@
 #pragma once
+#include "platform/DisplaySize.h"
 #include "settings/Settings.h"
 
 #include <string>
-
-struct DisplaySize {
-    int width;
-    int height;
-};
 
 // What the load normalisations need from the running system.
 class LoadEnvironment {

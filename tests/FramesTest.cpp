@@ -1,3 +1,5 @@
+#include "settings/MemoryRegistry.h"
+#include "settings/RegistryStore.h"
 #include "tools/frames/FramesRun.h"
 #include "tests/TestSupport.h"
 
@@ -141,4 +143,32 @@ TEST(FramesRun, AnUnreadableDesktopImageIsBadInput) {
     EXPECT_EQ(RunFrames(options, stdout), 2);
     ASSERT_TRUE(Parse("--size 10x10 --frames 1 --desktop DATA/no-such.ppm", options, error));
     EXPECT_EQ(RunFrames(options, stdout), 2);
+}
+
+TEST(FramesArguments, LoadReadsAStoredPresetBeforeTheSets) {
+    RegistryStore::SetBackendFactory([] { return std::make_unique<MemoryRegistry>(); });
+    Settings stored = DefaultSettings(1920, 1080);
+    stored.SetInt(SettingId::FireWorkCount, 17);
+    stored.SetInt(SettingId::SparklesCount, 33);
+    ASSERT_EQ(stored.SaveAs("Party"), 1);
+    Settings other = DefaultSettings(1920, 1080);
+    ASSERT_EQ(other.SaveAs("Quiet"), 1);
+
+    FramesOptions options;
+    std::string error;
+    ASSERT_TRUE(Parse("--size 64x32 --frames 1 --load Party --set SparklesCount=5", options, error)) << error;
+    int value = 0;
+    options.settings.GetInt(SettingId::FireWorkCount, value);
+    EXPECT_EQ(value, 17);
+    options.settings.GetInt(SettingId::SparklesCount, value);
+    EXPECT_EQ(value, 5) << "--set applies after the load";
+    options.settings.GetInt(SettingId::XRes, value);
+    EXPECT_EQ(value, 64) << "--size wins over the stored size";
+
+    FramesOptions current;
+    ASSERT_TRUE(Parse("--load --size 64x32 --frames 1", current, error)) << error;
+    std::string name;
+    current.settings.GetString(SettingId::CurrentPreset, name);
+    EXPECT_EQ(name, "Quiet") << "without a name the current preset is loaded";
+    RegistryStore::SetBackendFactory(nullptr);
 }

@@ -69,7 +69,8 @@ bool ApplySettingAssignment(Settings& settings, const std::string& assignment, s
 bool ParseFramesArguments(int argc, const char* const* argv, FramesOptions& options, std::string& error) {
     options.settings.ResetToLoadDefaults();
     std::vector<std::string> assignments;
-    bool haveSize = false, haveFrames = false;
+    bool haveSize = false, haveFrames = false, load = false, namedPreset = false;
+    std::string presetName;
     for (int i = 1; i < argc; ++i) {
         const std::string flag = argv[i];
         auto value = [&](std::string& out) {
@@ -111,6 +112,12 @@ bool ParseFramesArguments(int argc, const char* const* argv, FramesOptions& opti
         } else if (flag == "--set") {
             if (!value(text)) return false;
             assignments.push_back(text);
+        } else if (flag == "--load") {
+            load = true;
+            if (i + 1 < argc && std::string(argv[i + 1]).rfind("--", 0) != 0) {
+                namedPreset = true;
+                presetName = argv[++i];
+            }
         } else if (flag == "--desktop") {
             if (!value(options.desktopPath)) return false;
         } else if (flag == "--cache-dir") {
@@ -127,14 +134,18 @@ bool ParseFramesArguments(int argc, const char* const* argv, FramesOptions& opti
         }
     }
     if (!haveSize || !haveFrames) {
-        error = "usage: emberlux-frames --size WxH --frames N [--seed S] [--set NAME=VALUE]... [--desktop FILE.ppm] "
-                "[--cache-dir DIR] [--hash] [--raw FILE] [--gif FILE] [--png FILE]";
+        error = "usage: emberlux-frames --size WxH --frames N [--seed S] [--load [PRESET]] [--set NAME=VALUE]... "
+                "[--desktop FILE.ppm] [--cache-dir DIR] [--hash] [--raw FILE] [--gif FILE] [--png FILE]";
         return false;
     }
     Settings& settings = options.settings;
+    settings.SetString(SettingId::CurrentPreset, "");
+    if (load && !(namedPreset ? settings.Load(presetName) : settings.Load())) {
+        error = "the settings store cannot be opened";
+        return false;
+    }
     settings.SetInt(SettingId::XRes, options.width);
     settings.SetInt(SettingId::YRes, options.height);
-    settings.SetString(SettingId::CurrentPreset, "");
     for (const std::string& assignment : assignments)
         if (!ApplySettingAssignment(settings, assignment, error)) return false;
     options.width = IntOf(settings, SettingId::XRes);

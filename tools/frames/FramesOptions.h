@@ -10,7 +10,7 @@ struct FramesOptions {
     long long frames = 0;
     bool hasSeed = false;
     std::uint32_t seed = 0;
-    Settings settings;  // load defaults, the size, every --set, then the normalisations
+    Settings settings;  // load defaults (or the stored record), the size, every --set, the normalisations
     std::string desktopPath;
     std::string cacheDir;
     bool hash = false;
@@ -21,7 +21,8 @@ struct FramesOptions {
 constexpr int kMaxFrameSide = 16384;
 
 // Parses the command line; on a bad argument returns false with one line of
-// explanation in `error`.
+// explanation in `error`. "--load [PRESET]" reads the record from the store
+// (the named preset, or the current one) before the size and any --set.
 bool ParseFramesArguments(int argc, const char* const* argv, FramesOptions& options, std::string& error);
 
 // Applies one NAME=VALUE assignment by registry value name: integers in

@@ -1,0 +1,3 @@
+#include "platform/DisplaySize.h"
+
+DisplaySize GetDisplaySize() { return DisplaySize{640, 480}; }

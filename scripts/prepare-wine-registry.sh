@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Writes values of the wrong type or size into a scratch key of Wine's
+# registry for the Windows store tests (tests/win32/PreparedRegistryTest.cpp).
+set -euo pipefail
+export WINEDEBUG=${WINEDEBUG:--all}
+export WINEPREFIX=${WINEPREFIX:-$HOME/.wine-emberlux}
+key='HKCU\Software\EmberluxTests\Prepared\Presets'
+reg() { /usr/lib/wine/wine64 reg "$@" >/dev/null; }
+reg delete 'HKCU\Software\EmberluxTests\Prepared' /f 2>/dev/null || true
+reg add "$key" /v XRes /t REG_SZ /d hello /f
+reg add "$key" /v SparklesCount /t REG_BINARY /d 0102 /f
+reg add "$key" /v FireWorkCount /t REG_BINARY /d 0102030405060708 /f
+reg add "$key" /v FireText /t REG_DWORD /d 42 /f
+reg add "$key" /v Palette /t REG_SZ /d "$(printf 'p%.0s' $(seq 400))" /f

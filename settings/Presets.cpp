@@ -1,0 +1,96 @@
+#include "settings/Presets.h"
+#include "platform/ProgramPath.h"
+#include "settings/RegistryStore.h"
+
+namespace {
+const char* const kPresetsKey = "Presets";
+const unsigned char kScrambleKey[5] = {0xA7, 0xE3, 0x9C, 0xD5, 0xB1};
+
+bool DeleteTree(RegistryBackend& registry, const std::string& key) {
+    int count = 0;
+    while (registry.CountSubkeys(key, count) && count > 0) {
+        std::string child;
+        if (registry.SubkeyName(key, 0, child) != RegistryBackend::EnumResult::Ok) return false;
+        if (!DeleteTree(registry, key + "\\" + child)) return false;
+    }
+    return registry.DeleteKey(key);
+}
+}  // namespace
+
+std::string PresetKeyPath(const std::string& presetName) {
+    return presetName.empty() ? kPresetsKey : std::string(kPresetsKey) + "\\" + presetName;
+}
+
+int EnumPresets(int& cursor, std::string& name) {
+    RegistryStore* store = RegistryStore::Instance();
+    if (!store) return 0;
+    RegistryBackend& registry = store->Backend();
+    int count = 0;
+    if (!registry.CreateKey(kPresetsKey) || !registry.CountSubkeys(kPresetsKey, count) || cursor < 0 ||
+        cursor >= count)
+        return 0;
+    std::string found;
+    if (registry.SubkeyName(kPresetsKey, cursor, found) != RegistryBackend::EnumResult::Ok) return 0;
+    name = found;
+    ++cursor;
+    std::string skipped;
+    while (cursor < count && registry.SubkeyName(kPresetsKey, cursor, skipped) == RegistryBackend::EnumResult::Failed)
+        ++cursor;
+    return 1;
+}
+
+int DeletePreset(const std::string& name) {
+    RegistryStore* store = RegistryStore::Instance();
+    if (!store || name.empty()) return 0;  // the default preset is "Presets" itself
+    RegistryBackend& registry = store->Backend();
+    int count = 0;
+    const std::string key = PresetKeyPath(name);
+    if (!registry.CreateKey(kPresetsKey) || !registry.CountSubkeys(key, count)) return 0;
+    return DeleteTree(registry, key) ? 1 : 0;
+}
+
+int CyclePreset(Settings& settings) {
+    int cycle = 0;
+    settings.GetInt(SettingId::RunPresetCycle, cycle);
+    if (cycle == 0) return 1;
+    int k = 0;
+    settings.GetInt(SettingId::PrevRunPreset, k);
+    int count = 0;
+    std::string name;
+    for (int cursor = 0; EnumPresets(cursor, name);) ++count;
+    k = count == 0 ? 0 : k % (count + 1);
+    std::string chosen;
+    if (count >= 1) {
+        int cursor = 0;
+        for (int position = 1; position <= count && EnumPresets(cursor, name); ++position) {
+            chosen = name;
+            if (position == k) break;
+        }
+    }
+    if (!settings.SelectPreset(chosen)) return 0;
+    settings.SetInt(SettingId::PrevRunPreset, k + 1);
+    settings.Save();
+    return 1;
+}
+
+std::string ScramblePassword(const std::string& text) {
+    std::string out;
+    for (std::size_t i = 0; i < text.size() && text[i] != '\0'; ++i) {
+        const char scrambled = static_cast<char>(static_cast<unsigned char>(text[i]) ^ kScrambleKey[i % 5]);
+        if (scrambled == '\0') break;
+        out += scrambled;
+    }
+    return out;
+}
+
+bool IsStorablePassword(const std::string& password) {
+    return password.size() <= kMaxPasswordLength && ScramblePassword(password).size() == password.size();
+}
+
+std::string GetInstallDirectory() {
+    if (RegistryStore* store = RegistryStore::Instance()) {
+        const std::string path = store->ReadString("", "InstallPath", "");
+        if (!path.empty() && path.size() <= 255) return path;
+    }
+    return GetProgramDirectory();
+}

@@ -1,0 +1,6 @@
+#include "settings/RegistryStore.h"
+#include "settings/win32/Win32Registry.h"
+
+std::unique_ptr<RegistryBackend> CreatePlatformRegistry() {
+    return std::make_unique<Win32Registry>(kApplicationKeyPath);
+}
