@@ -54,7 +54,7 @@ void CFireEngine::ReadSettings(const SettingsReader& settings) {
     settings.GetInt(FireWorkCount, m_nFireworkCount);
     settings.GetInt(FireBallInFireWorkMax, m_nBurstMax);
     settings.GetInt(FireBallInFireWorkMin, m_nBurstMin);
-    settings.GetInt(FadeScreen, m_nFadeScreen);
+    settings.GetInt(SettingId::FadeScreen, m_nFadeScreen);
     settings.GetInt(BackgroundSoundEnable, m_bBackgroundSound);
     settings.GetInt(TransitionOn, m_bTurbulence);
     settings.GetInt(WaveLength, m_nWaveLength);

@@ -49,6 +49,10 @@ public:
 
     int Width() const { return m_nWidth; }
     int Height() const { return m_nHeight; }
+    // The desktop blend now in force (0 once the desktop is switched off), and
+    // the palette as read from its source, before any blend or cycling.
+    int FadeScreen() const { return m_nFadeScreen; }
+    const FirePalette& UnblendedPalette() const { return m_SourcePalette; }
     // True when the palette file could not be read and the built-in one is used.
     bool PaletteFellBack() const { return m_bPaletteFellBack; }
     // The fire field, W x (H + 1) bytes (tests and tools).

@@ -1,0 +1,13 @@
+#pragma once
+
+struct MousePoint {
+    int x, y;
+};
+
+// The reference of the mouse test before one has been taken.
+constexpr MousePoint kNoMouseReference{-1, -1};
+
+// Whether a mouse movement to `point` ends the run: never in the first
+// 1000 ms; the first movement after that only records the reference; later a
+// movement of more than 15 pixels on either axis from the reference does.
+bool MouseMoveCloses(long long millisecondsSinceStart, MousePoint& reference, MousePoint point);

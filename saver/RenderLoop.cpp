@@ -1,0 +1,76 @@
+#include "saver/RenderLoop.h"
+
+#include <chrono>
+#include <thread>
+
+RenderFlags& SaverFlags() {
+    static RenderFlags flags;
+    return flags;
+}
+
+std::atomic<int>& PreviewStop() {
+    static std::atomic<int> stop{0};
+    return stop;
+}
+
+std::atomic<int>& PreviewRunning() {
+    static std::atomic<int> running{0};
+    return running;
+}
+
+long long MonotonicMilliseconds() {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
+void SleepMilliseconds(int milliseconds) { std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds)); }
+
+namespace {
+void KeepFrameFloor(long long started) {
+    const long long rest = kFrameFloorMs - (MonotonicMilliseconds() - started);
+    if (rest > 0) SleepMilliseconds(static_cast<int>(rest));
+}
+}  // namespace
+
+void RunRenderLoop(RenderFlags& flags, FrameRenderer& renderer) {
+    flags.paused = 0;
+    flags.pauseRequested = 0;
+    while (!flags.stopRequested) {
+        const long long started = MonotonicMilliseconds();
+        renderer.RenderFrame();
+        KeepFrameFloor(started);
+        if (flags.pauseRequested) {
+            flags.paused = 1;
+            while (flags.pauseRequested && !flags.stopRequested) SleepMilliseconds(10);
+            flags.paused = 0;
+        }
+    }
+    flags.running = 0;
+}
+
+void RunPreviewLoop(std::atomic<int>& stop, std::atomic<int>& running, FrameRenderer& renderer) {
+    while (!stop) {
+        const long long started = MonotonicMilliseconds();
+        renderer.RenderFrame();
+        KeepFrameFloor(started);
+    }
+    running = 0;
+}
+
+bool PauseRendering(RenderFlags& flags) {
+    if (flags.pauseRequested || !flags.running) return false;
+    flags.pauseRequested = 1;
+    while (!flags.paused && flags.running) SleepMilliseconds(10);
+    return true;
+}
+
+bool ResumeRendering(RenderFlags& flags) {
+    if (!CanResume(flags)) return false;
+    flags.pauseRequested = 0;
+    return true;
+}
+
+void StopRendering(RenderFlags& flags) {
+    flags.stopRequested = 1;
+    while (flags.running) SleepMilliseconds(10);
+}

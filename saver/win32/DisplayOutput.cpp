@@ -1,0 +1,180 @@
+#include "saver/win32/DisplayOutput.h"
+#include "saver/FrameConversion.h"
+
+#include <cstring>
+
+namespace {
+template <class T>
+void Release(T*& object) {
+    if (object) object->Release();
+    object = nullptr;
+}
+
+BITMAPINFO* Header(std::vector<std::uint8_t>& bytes) { return reinterpret_cast<BITMAPINFO*>(bytes.data()); }
+}  // namespace
+
+LPDIRECTDRAW CreateDirectDraw() {
+    using CreateFunction = HRESULT(WINAPI*)(GUID*, LPDIRECTDRAW*, IUnknown*);
+    static HMODULE library = LoadLibraryA("ddraw.dll");
+    if (!library) return nullptr;
+    auto create = reinterpret_cast<CreateFunction>(reinterpret_cast<void*>(GetProcAddress(library, "DirectDrawCreate")));
+    LPDIRECTDRAW directDraw = nullptr;
+    if (!create || FAILED(create(nullptr, &directDraw, nullptr))) return nullptr;
+    return directDraw;
+}
+
+int DisplayOutput::OpenDisplay(HWND window, bool useDirectX, int width, int height, const FirePalette& firePalette,
+                               const FirePalette& systemPalette) {
+    m_nXRes = width;
+    m_nYRes = height;
+    m_bUseDirectX = useDirectX && OpenDirectDraw(window, firePalette, systemPalette);
+    return m_bUseDirectX ? 1 : OpenGdi(window, firePalette);
+}
+
+bool DisplayOutput::OpenDirectDraw(HWND window, const FirePalette& firePalette, const FirePalette& systemPalette) {
+    bool modeSet = false;
+    m_pDirectDraw = CreateDirectDraw();
+    bool ok = m_pDirectDraw && SUCCEEDED(m_pDirectDraw->SetCooperativeLevel(window, DDSCL_EXCLUSIVE | DDSCL_FULLSCREEN));
+    ok = ok && SUCCEEDED(m_pDirectDraw->SetDisplayMode(m_nXRes, m_nYRes, 8));
+    modeSet = ok;
+    m_bModeChanged = ok;
+    if (ok) {
+        DDSURFACEDESC description;
+        std::memset(&description, 0, sizeof description);
+        description.dwSize = sizeof description;
+        description.dwFlags = DDSD_CAPS;
+        description.ddsCaps.dwCaps = DDSCAPS_PRIMARYSURFACE | DDSCAPS_VIDEOMEMORY;
+        ok = SUCCEEDED(m_pDirectDraw->CreateSurface(&description, &m_pPrimarySurface, nullptr));
+    }
+    auto entries = [](const FirePalette& palette) {
+        return reinterpret_cast<PALETTEENTRY*>(const_cast<PaletteEntry*>(palette.entries));
+    };
+    ok = ok && SUCCEEDED(m_pDirectDraw->CreatePalette(DDPCAPS_8BIT | DDPCAPS_ALLOW256, entries(firePalette),
+                                                      &m_pFirePalette, nullptr));
+    ok = ok && SUCCEEDED(m_pDirectDraw->CreatePalette(DDPCAPS_8BIT | DDPCAPS_ALLOW256, entries(systemPalette),
+                                                      &m_pSystemPalette, nullptr));
+    ok = ok && SUCCEEDED(m_pPrimarySurface->SetPalette(m_pFirePalette));
+    if (ok) return true;
+    if (modeSet) m_pDirectDraw->RestoreDisplayMode();
+    m_bModeChanged = false;
+    ReleaseDirectDraw();
+    return false;
+}
+
+int DisplayOutput::OpenGdi(HWND window, const FirePalette& firePalette) {
+    m_dmSaved.dmSize = sizeof m_dmSaved;
+    EnumDisplaySettingsA(nullptr, ENUM_CURRENT_SETTINGS, &m_dmSaved);
+    if (static_cast<int>(m_dmSaved.dmPelsHeight) != m_nYRes || static_cast<int>(m_dmSaved.dmPelsWidth) != m_nXRes) {
+        DEVMODEA mode = m_dmSaved;
+        mode.dmPelsWidth = static_cast<DWORD>(m_nXRes);
+        mode.dmPelsHeight = static_cast<DWORD>(m_nYRes);
+        mode.dmSize = sizeof mode;
+        mode.dmFields = DM_PELSWIDTH | DM_PELSHEIGHT;
+        if (ChangeDisplaySettingsA(&mode, CDS_FULLSCREEN) != DISP_CHANGE_SUCCESSFUL) return 0;
+        m_bModeChanged = true;
+        // A mode larger than the desktop the window was made for: cover it all.
+        SetWindowPos(window, HWND_TOPMOST, 0, 0, m_nXRes, m_nYRes, SWP_NOACTIVATE);
+    }
+    try {
+        m_BitmapInfo.assign(sizeof(BITMAPINFOHEADER) + 256 * sizeof(RGBQUAD), 0);
+        if (m_nXRes % 4) m_Staging.assign(static_cast<std::size_t>(DibStride(m_nXRes)) * m_nYRes, 0);
+    } catch (const std::bad_alloc&) {
+        return 0;
+    }
+    BITMAPINFOHEADER& header = Header(m_BitmapInfo)->bmiHeader;
+    header.biSize = sizeof header;
+    header.biWidth = m_nXRes;
+    header.biHeight = -m_nYRes;
+    header.biPlanes = 1;
+    header.biBitCount = 8;
+    header.biCompression = BI_RGB;
+    header.biSizeImage = static_cast<DWORD>(m_nXRes * m_nYRes);
+    header.biClrUsed = 256;
+    PaletteToDibColours(firePalette, reinterpret_cast<std::uint8_t*>(Header(m_BitmapInfo)->bmiColors));
+    return 1;
+}
+
+int DisplayOutput::PresentFrame(HWND window, CFireEngine& engine, const std::uint8_t* frame, bool blank) {
+    if (engine.TakePaletteChanged()) {
+        engine.CopyPalette(m_Scratch);
+        if (m_bUseDirectX) {
+            m_pFirePalette->SetEntries(0, 0, 255, reinterpret_cast<PALETTEENTRY*>(m_Scratch.entries));
+        } else {
+            PaletteToDibColours(m_Scratch, reinterpret_cast<std::uint8_t*>(Header(m_BitmapInfo)->bmiColors));
+        }
+    }
+    return m_bUseDirectX ? PresentDirectDraw(frame, blank) : PresentGdi(window, frame);
+}
+
+int DisplayOutput::PresentDirectDraw(const std::uint8_t* frame, bool blank) {
+    DDSURFACEDESC description;
+    std::memset(&description, 0, sizeof description);
+    description.dwSize = sizeof description;
+    if (FAILED(m_pPrimarySurface->Lock(nullptr, &description, DDLOCK_WAIT, nullptr))) return 0;
+    auto* surface = static_cast<std::uint8_t*>(description.lpSurface);
+    for (int y = 0; y < m_nYRes; ++y) {
+        std::uint8_t* row = surface + static_cast<std::size_t>(y) * description.lPitch;
+        if (blank) std::memset(row, 0, static_cast<std::size_t>(m_nXRes));
+        else std::memcpy(row, frame + static_cast<std::size_t>(y) * m_nXRes, static_cast<std::size_t>(m_nXRes));
+    }
+    return SUCCEEDED(m_pPrimarySurface->Unlock(nullptr)) ? 1 : 0;
+}
+
+int DisplayOutput::PresentGdi(HWND window, const std::uint8_t* frame) {
+    const std::uint8_t* bits = frame;
+    if (!m_Staging.empty()) {
+        CopyRows(frame, m_nXRes, m_nYRes, m_Staging.data(), DibStride(m_nXRes));
+        bits = m_Staging.data();
+    }
+    HDC dc = GetWindowDC(window);
+    if (!dc) return 0;
+    const int lines = SetDIBitsToDevice(dc, 0, 0, static_cast<DWORD>(m_nXRes), static_cast<DWORD>(m_nYRes), 0, 0, 0,
+                                        static_cast<UINT>(m_nYRes), bits, Header(m_BitmapInfo), DIB_RGB_COLORS);
+    ReleaseDC(window, dc);
+    return lines > 0 ? 1 : 0;
+}
+
+void DisplayOutput::ShowSystemPalette() {
+    if (m_bUseDirectX) m_pPrimarySurface->SetPalette(m_pSystemPalette);
+}
+
+void DisplayOutput::ShowFirePalette() {
+    if (m_bUseDirectX) m_pPrimarySurface->SetPalette(m_pFirePalette);
+}
+
+void DisplayOutput::RestoreDisplay() {
+    if (!m_bModeChanged) return;
+    m_bModeChanged = false;
+    if (m_bUseDirectX) {
+        for (int attempt = 0; FAILED(m_pDirectDraw->RestoreDisplayMode()) && attempt < 50; ++attempt) Sleep(333);
+    } else {
+        DEVMODEA mode = m_dmSaved;
+        mode.dmSize = sizeof mode;
+        mode.dmFields = DM_PELSWIDTH | DM_PELSHEIGHT;
+        ChangeDisplaySettingsA(&mode, CDS_FULLSCREEN);
+    }
+}
+
+void DisplayOutput::ReleaseDirectDraw() {
+    Release(m_pSystemPalette);
+    Release(m_pFirePalette);
+    Release(m_pPrimarySurface);
+    Release(m_pDirectDraw);
+}
+
+namespace {
+HRESULT WINAPI CollectPalettizedMode(LPDDSURFACEDESC description, LPVOID context) {
+    if (description->ddpfPixelFormat.dwFlags & DDPF_PALETTEINDEXED8)
+        static_cast<std::vector<std::pair<int, int>>*>(context)->emplace_back(static_cast<int>(description->dwWidth),
+                                                                             static_cast<int>(description->dwHeight));
+    return DDENUMRET_OK;
+}
+}  // namespace
+
+int DisplayOutput::ListDisplayModes(std::vector<std::pair<int, int>>& modes) {
+    LPDIRECTDRAW directDraw = CreateDirectDraw();
+    if (!directDraw) return -1;
+    const HRESULT result = directDraw->EnumDisplayModes(0, nullptr, &modes, CollectPalettizedMode);
+    directDraw->Release();
+    return FAILED(result) ? -1 : static_cast<int>(modes.size());
+}

@@ -1,0 +1,59 @@
+#pragma once
+#include "engine/FireEngine.h"
+
+#include <windows.h>
+#include <ddraw.h>
+
+#include <utility>
+#include <vector>
+
+// Puts the engine's indexed frames on the whole screen: through DirectDraw in
+// an exclusive 8-bit palettized mode, or, when that is off or fails, through
+// GDI with a display-mode change and a top-down 8-bit DIB.
+class DisplayOutput {
+public:
+    DisplayOutput() = default;
+    ~DisplayOutput() { ReleaseDirectDraw(); }
+    DisplayOutput(const DisplayOutput&) = delete;
+    DisplayOutput& operator=(const DisplayOutput&) = delete;
+
+    // Opens DirectDraw when `useDirectX`, silently falling back to GDI; 0 only
+    // when the GDI display-mode change is refused.
+    int OpenDisplay(HWND window, bool useDirectX, int width, int height, const FirePalette& firePalette,
+                    const FirePalette& systemPalette);
+    // Uploads a changed palette and copies the frame to the screen (a blank
+    // screen on the DirectDraw path while `blank`). 1 when it reached the screen.
+    int PresentFrame(HWND window, CFireEngine& engine, const std::uint8_t* frame, bool blank);
+    void ShowSystemPalette();
+    void ShowFirePalette();
+    // Switches the display back to the mode it had before the run (once).
+    void RestoreDisplay();
+    void ReleaseDirectDraw();
+
+    bool UsesDirectX() const { return m_bUseDirectX; }
+    bool ModeChanged() const { return m_bModeChanged; }
+
+    // Appends every 8-bit palettized mode as (width, height); -1 without DirectDraw.
+    static int ListDisplayModes(std::vector<std::pair<int, int>>& modes);
+
+private:
+    bool OpenDirectDraw(HWND window, const FirePalette& firePalette, const FirePalette& systemPalette);
+    int OpenGdi(HWND window, const FirePalette& firePalette);
+    int PresentDirectDraw(const std::uint8_t* frame, bool blank);
+    int PresentGdi(HWND window, const std::uint8_t* frame);
+
+    bool m_bUseDirectX = false;
+    bool m_bModeChanged = false;
+    int m_nXRes = 0, m_nYRes = 0;
+    LPDIRECTDRAWSURFACE m_pPrimarySurface = nullptr;
+    LPDIRECTDRAWPALETTE m_pFirePalette = nullptr;
+    LPDIRECTDRAWPALETTE m_pSystemPalette = nullptr;
+    LPDIRECTDRAW m_pDirectDraw = nullptr;
+    DEVMODEA m_dmSaved{};
+    std::vector<std::uint8_t> m_BitmapInfo;  // BITMAPINFOHEADER and 256 colours
+    std::vector<std::uint8_t> m_Staging;     // rows padded to 4 bytes when the width needs it
+    FirePalette m_Scratch{};
+};
+
+// DirectDraw, loaded at run time so that a system without it still runs on GDI.
+LPDIRECTDRAW CreateDirectDraw();

@@ -1,0 +1,146 @@
+#include "saver/win32/PreviewWnd.h"
+#include "palette/PaletteFile.h"
+#include "saver/FrameConversion.h"
+#include "settings/SettingsSnapshot.h"
+
+#include <new>
+
+namespace {
+const char* const kWindowClass = "EmberluxPreview";
+
+bool RegisterPreviewClass(WNDPROC procedure) {
+    static bool registered = false;
+    if (registered) return true;
+    WNDCLASSA windowClass{};
+    windowClass.lpfnWndProc = procedure;
+    windowClass.hInstance = GetModuleHandleA(nullptr);
+    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    windowClass.lpszClassName = kWindowClass;
+    registered = RegisterClassA(&windowClass) != 0;
+    return registered;
+}
+}  // namespace
+
+CPreviewWnd::CPreviewWnd(const SettingsReader& settings) : m_pEngine(new CFireEngine), m_pSettings(new Settings) {
+    m_pSettings->CopyFrom(settings);
+    // The preview is always silent.
+    m_pSettings->SetInt(SettingId::BackgroundSoundEnable, 0);
+}
+
+CPreviewWnd::~CPreviewWnd() = default;
+
+BOOL CPreviewWnd::Create(const RECT& rect, HWND parent) {
+    if (RegisterPreviewClass(WindowProc) &&
+        CreateWindowExA(0, kWindowClass, "Preview", WS_CHILD | WS_VISIBLE, rect.left, rect.top, rect.right - rect.left,
+                        rect.bottom - rect.top, parent, nullptr, GetModuleHandleA(nullptr), this))
+        return TRUE;
+    // A window that was made and destroyed again has deleted this object already.
+    if (!m_hWnd) delete this;
+    return FALSE;
+}
+
+LRESULT CALLBACK CPreviewWnd::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* self = static_cast<CPreviewWnd*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+        self->m_hWnd = window;
+        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto* self = reinterpret_cast<CPreviewWnd*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    if (!self) return DefWindowProcA(window, message, wParam, lParam);
+    if (message == WM_NCDESTROY) {
+        const LRESULT result = DefWindowProcA(window, message, wParam, lParam);
+        SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+        if (self->m_bQuitWhenDestroyed) PostQuitMessage(0);
+        delete self;
+        return result;
+    }
+    return self->OnMessage(message, wParam, lParam);
+}
+
+LRESULT CPreviewWnd::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_CREATE:
+        if (DefWindowProcA(m_hWnd, message, wParam, lParam) == -1) return -1;
+        return SetUp(*reinterpret_cast<CREATESTRUCTA*>(lParam));
+    case WM_DESTROY:
+        PreviewStop() = 1;
+        while (PreviewRunning()) SleepMilliseconds(10);
+        break;
+    case WM_ERASEBKGND:
+        return TRUE;
+    }
+    return DefWindowProcA(m_hWnd, message, wParam, lParam);
+}
+
+int CPreviewWnd::SetUp(const CREATESTRUCTA& creation) {
+    if (m_nWidth == 0 || m_nHeight == 0) {
+        m_nWidth = 3 * creation.cx;
+        m_nHeight = 3 * creation.cy;
+    }
+    SettingsSnapshot snapshot;
+    if (!snapshot.Create(*m_pSettings, m_nWidth, m_nHeight) || !m_pEngine->Create(snapshot)) return -1;
+    m_bmih.biSize = sizeof m_bmih;
+    m_bmih.biWidth = m_nWidth;
+    m_bmih.biHeight = m_nHeight;  // bottom-up
+    m_bmih.biPlanes = 1;
+    m_bmih.biBitCount = 32;
+    m_bmih.biCompression = BI_RGB;
+    try {
+        m_RGBBits.assign(static_cast<std::size_t>(m_nWidth) * m_nHeight * 4, 0);
+        m_IndexBits.assign(static_cast<std::size_t>(m_nWidth) * m_nHeight, 0);
+    } catch (const std::bad_alloc&) {
+        m_RGBBits = {};
+        m_IndexBits = {};
+        return 0;  // the window stays empty
+    }
+    m_pEngine->CopyPalette(m_Palette);
+    m_SourcePalette = m_pEngine->UnblendedPalette();
+    m_nBlend = m_pEngine->FadeScreen();
+    PreviewStop() = 0;
+    // The running flag is set before the thread starts, so that a window
+    // destroyed at once still waits for its thread.
+    PreviewRunning() = 1;
+    HANDLE thread = CreateThread(nullptr, 0, PreviewThreadProc, this, 0, nullptr);
+    if (thread) CloseHandle(thread);
+    else PreviewRunning() = 0;
+    return 0;
+}
+
+DWORD WINAPI CPreviewWnd::PreviewThreadProc(LPVOID window) {
+    RunPreviewLoop(PreviewStop(), PreviewRunning(), *static_cast<CPreviewWnd*>(window));
+    return 0;
+}
+
+int CPreviewWnd::SetPreviewPalette(const FirePalette& palette) {
+    std::lock_guard<std::mutex> lock(m_PaletteLock);
+    m_SourcePalette = palette;
+    m_Palette = palette;
+    return m_nBlend ? ApplyDesktopBlend(m_Palette, m_nBlend) : 1;
+}
+
+int CPreviewWnd::RenderFrame() {
+    m_pEngine->Step();
+    m_pEngine->RenderTo(m_IndexBits.data());
+    {
+        std::lock_guard<std::mutex> lock(m_PaletteLock);
+        // Once the paper has burnt the engine shows no desktop: neither does the palette.
+        if (m_nBlend && m_pEngine->FadeScreen() == 0) {
+            m_nBlend = 0;
+            m_Palette = m_SourcePalette;
+        }
+        m_DrawPalette = m_Palette;
+    }
+    IndexedToBottomUpRgb(m_IndexBits.data(), m_nWidth, m_nHeight, m_DrawPalette, m_RGBBits.data());
+    HDC dc = GetWindowDC(m_hWnd);
+    if (!dc) return 0;
+    RECT rect{};
+    GetWindowRect(m_hWnd, &rect);
+    int drawn = 0;
+    if (SetStretchBltMode(dc, HALFTONE)) {
+        SetBrushOrgEx(dc, 0, 0, nullptr);
+        drawn = StretchDIBits(dc, 0, 0, rect.right - rect.left, rect.bottom - rect.top, 0, 0, m_nWidth, m_nHeight,
+                              m_RGBBits.data(), reinterpret_cast<BITMAPINFO*>(&m_bmih), DIB_RGB_COLORS, SRCCOPY) > 0;
+    }
+    ReleaseDC(m_hWnd, dc);
+    return drawn;
+}

@@ -1,0 +1,54 @@
+#pragma once
+#include "engine/FireEngine.h"
+#include "saver/RenderLoop.h"
+#include "settings/Settings.h"
+
+#include <windows.h>
+
+#include <memory>
+#include <mutex>
+#include <vector>
+
+// A child window showing the running fire inside another window: the host's
+// preview area (/p) or the configuration sheet's. It renders at three times
+// its size with an engine of its own and shrinks each frame with halftone
+// stretching, at most one frame per 25 ms.
+class CPreviewWnd : public FrameRenderer {
+public:
+    explicit CPreviewWnd(const SettingsReader& settings);
+    ~CPreviewWnd() override;
+    CPreviewWnd(const CPreviewWnd&) = delete;
+    CPreviewWnd& operator=(const CPreviewWnd&) = delete;
+
+    // Creates the window; when its engine cannot be built the window is not
+    // created and the object has deleted itself: the caller only drops its pointer.
+    BOOL Create(const RECT& rect, HWND parent);
+    // Shows a palette being edited (with the engine's desktop blend).
+    int SetPreviewPalette(const FirePalette& palette);
+    int RenderFrame() override;
+    HWND Handle() const { return m_hWnd; }
+    // Ends the message loop when the window goes (the preview run's main window).
+    void QuitWhenDestroyed() { m_bQuitWhenDestroyed = true; }
+
+private:
+    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    static DWORD WINAPI PreviewThreadProc(LPVOID window);
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    int SetUp(const CREATESTRUCTA& creation);
+
+    HWND m_hWnd = nullptr;
+    bool m_bQuitWhenDestroyed = false;
+    int m_nWidth = 0, m_nHeight = 0;
+    std::unique_ptr<CFireEngine> m_pEngine;
+    std::unique_ptr<Settings> m_pSettings;
+    BITMAPINFOHEADER m_bmih{};
+    // The palette is handed from the window's thread to the drawing thread
+    // under this lock: one 1024-byte copy each way.
+    std::mutex m_PaletteLock;
+    FirePalette m_SourcePalette{};  // as given, before the desktop blend
+    FirePalette m_Palette{};
+    int m_nBlend = 0;  // the desktop blend in m_Palette; 0 once the engine switched the desktop off
+    FirePalette m_DrawPalette{};
+    std::vector<std::uint8_t> m_IndexBits;
+    std::vector<std::uint8_t> m_RGBBits;
+};

@@ -1,0 +1,95 @@
+// Emberlux.scr: starts one of the four screen-saver modes the command line asks
+// for and runs the message loop while a saver or preview window lives.
+#include "config/win32/ChangePasswordDlg.h"
+#include "engine/CrtRandom.h"
+#include "engine/RandomTable.h"
+#include "platform/MessageBox.h"
+#include "saver/CommandLine.h"
+#include "saver/win32/CinderwellWnd.h"
+#include "saver/win32/ConfigureMode.h"
+#include "saver/win32/PreviewWnd.h"
+#include "settings/RegistryStore.h"
+#include "sound/SoundPlayer.h"
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <cstdlib>
+#include <ctime>
+#include <new>
+
+namespace {
+// True when a main window was made and the message loop is to run.
+bool InitInstance(const char* commandLine) {
+    CrtSrand(static_cast<std::uint32_t>(std::time(nullptr)));
+    RandomTable::Fill();
+    switch (ParseSaverMode(commandLine)) {
+    case SaverMode::Configure:
+        RunConfiguration();
+        return false;
+    case SaverMode::FullScreen: {
+        CCinderwellWnd* saver = new (std::nothrow) CCinderwellWnd;
+        if (!saver) {
+            ShowMessageBox(nullptr, "Error memory allocating for CCinderwellWnd.", MessageIcon::None);
+            return false;
+        }
+        const RECT screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+        if (!saver->Create(screen, nullptr)) {
+            ShowMessageBox(nullptr,
+                           "Can't create main screen saver window.\nPlease Try to turn off \"Use DirectX mode\" option "
+                           "in screensaver settings dialog.",
+                           MessageIcon::None);
+            return false;
+        }
+        return true;
+    }
+    case SaverMode::Preview: {
+        g_bMute = 1;
+        unsigned long long handle = 0;
+        // Without a host window, or with a handle that names none, there is nothing to draw into.
+        if (__argc < 3 || !ParsePreviewHandle(__argv[2], handle)) return false;
+        HWND parent = reinterpret_cast<HWND>(static_cast<std::uintptr_t>(handle));
+        if (!IsWindow(parent)) return false;
+        Settings settings;
+        settings.Load();
+        CPreviewWnd* preview = new (std::nothrow) CPreviewWnd(settings);
+        if (!preview) {
+            ShowMessageBox(nullptr, "Error allocating memory for preview window.", MessageIcon::None);
+            return false;
+        }
+        RECT client{};
+        GetClientRect(parent, &client);
+        preview->QuitWhenDestroyed();
+        return preview->Create(client, parent) != FALSE;
+    }
+    case SaverMode::ChangePassword: {
+        Settings settings;
+        settings.Load();
+        CChangePasswordDlg(settings, settings, nullptr).DoModal();
+        if (!settings.Save())
+            ShowMessageBox(nullptr, "The settings could not be saved: the password has not been changed.",
+                           MessageIcon::Stop);
+        return false;
+    }
+    case SaverMode::Unknown:
+        break;
+    }
+    ShowMessageBox(nullptr, "Unknown error in InitInstance().", MessageIcon::None);
+    return false;
+}
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_PROGRESS_CLASS | ICC_BAR_CLASSES | ICC_TAB_CLASSES |
+                                                       ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&controls);
+    if (InitInstance(commandLine ? commandLine : "")) {
+        MSG message;
+        while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+        }
+    }
+    RegistryStore::Release();
+    return 0;
+}
