@@ -1,0 +1,109 @@
+#include "saver/CloseRules.h"
+#include "saver/CommandLine.h"
+#include "saver/FrameConversion.h"
+#include "saver/RenderLoop.h"
+
+#include <gtest/gtest.h>
+
+#include <thread>
+#include <vector>
+
+TEST(CommandLine, OnlyTheFirstTwoCharactersChooseTheMode) {
+    EXPECT_EQ(ParseSaverMode(""), SaverMode::Configure);
+    EXPECT_EQ(ParseSaverMode("/c"), SaverMode::Configure);
+    EXPECT_EQ(ParseSaverMode("/c:1234"), SaverMode::Configure);
+    EXPECT_EQ(ParseSaverMode("/s"), SaverMode::FullScreen);
+    EXPECT_EQ(ParseSaverMode("/S"), SaverMode::FullScreen);
+    EXPECT_EQ(ParseSaverMode("-s"), SaverMode::FullScreen);
+    EXPECT_EQ(ParseSaverMode("/saver please"), SaverMode::FullScreen);
+    EXPECT_EQ(ParseSaverMode("/p 1234"), SaverMode::Preview);
+    EXPECT_EQ(ParseSaverMode("-A"), SaverMode::ChangePassword);
+    for (const char* line : {"s", " /s", "/x", "/", "x/s", "\\s"}) EXPECT_EQ(ParseSaverMode(line), SaverMode::Unknown) << line;
+}
+
+TEST(CommandLine, ThePreviewHandleIsADecimalNumber) {
+    unsigned long long handle = 0;
+    EXPECT_TRUE(ParsePreviewHandle("1234", handle));
+    EXPECT_EQ(handle, 1234u);
+    EXPECT_FALSE(ParsePreviewHandle(nullptr, handle));
+    EXPECT_FALSE(ParsePreviewHandle("", handle));
+    EXPECT_FALSE(ParsePreviewHandle("0", handle));
+    EXPECT_FALSE(ParsePreviewHandle("12ab", handle));
+    EXPECT_FALSE(ParsePreviewHandle("-5", handle));
+}
+
+TEST(MouseMoveCloses, WaitsASecondThenTakesAReferenceThenNeedsSixteenPixels) {
+    MousePoint reference = kNoMouseReference;
+    EXPECT_FALSE(MouseMoveCloses(1000, reference, {500, 500}));
+    EXPECT_EQ(reference.x, -1) << "nothing is recorded in the first second";
+    EXPECT_FALSE(MouseMoveCloses(1001, reference, {100, 100}));
+    EXPECT_EQ(reference.x, 100);
+    EXPECT_FALSE(MouseMoveCloses(2000, reference, {115, 85}));
+    EXPECT_FALSE(MouseMoveCloses(2000, reference, {100, 100}));
+    EXPECT_TRUE(MouseMoveCloses(2000, reference, {116, 100}));
+    EXPECT_TRUE(MouseMoveCloses(2000, reference, {100, 84}));
+    EXPECT_EQ(reference.x, 100) << "the reference stays where it was taken";
+}
+
+TEST(FrameConversion, DibRowsArePaddedToFourBytes) {
+    EXPECT_EQ(DibStride(1366), 1368);
+    EXPECT_EQ(DibStride(1024), 1024);
+    const std::uint8_t frame[] = {1, 2, 3, 4, 5, 6};  // 3 x 2
+    std::vector<std::uint8_t> staged(8, 0xEE);
+    CopyRows(frame, 3, 2, staged.data(), DibStride(3));
+    EXPECT_EQ(staged, (std::vector<std::uint8_t>{1, 2, 3, 0xEE, 4, 5, 6, 0xEE}));
+}
+
+TEST(FrameConversion, PaletteColoursAndThePreviewsBottomUpPixels) {
+    FirePalette palette{};
+    palette.entries[7] = PaletteEntry{10, 20, 30, 99};
+    palette.entries[9] = PaletteEntry{1, 2, 3, 0};
+    std::vector<std::uint8_t> colours(1024);
+    PaletteToDibColours(palette, colours.data());
+    EXPECT_EQ(std::vector<std::uint8_t>(colours.begin() + 28, colours.begin() + 32),
+              (std::vector<std::uint8_t>{30, 20, 10, 0}));
+    const std::uint8_t indexes[] = {7, 9};  // 1 x 2: top 7, bottom 9
+    std::vector<std::uint8_t> pixels(8, 0x55);
+    IndexedToBottomUpRgb(indexes, 1, 2, palette, pixels.data());
+    EXPECT_EQ(pixels, (std::vector<std::uint8_t>{3, 2, 1, 0x55, 30, 20, 10, 0x55}))
+        << "the bottom row comes first and the fourth byte is left alone";
+}
+
+namespace {
+struct CountingRenderer : FrameRenderer {
+    std::atomic<int> frames{0};
+    int RenderFrame() override { return ++frames; }
+};
+}  // namespace
+
+TEST(RenderLoop, ParksOnRequestResumesAndStops) {
+    RenderFlags flags;
+    CountingRenderer renderer;
+    flags.running = 1;  // set by the creator before the thread starts
+    std::thread thread([&] { RunRenderLoop(flags, renderer); });
+    while (renderer.frames < 2) SleepMilliseconds(1);
+    ASSERT_TRUE(PauseRendering(flags));
+    EXPECT_TRUE(flags.paused);
+    EXPECT_FALSE(PauseRendering(flags)) << "already paused";
+    const int parkedAt = renderer.frames;
+    SleepMilliseconds(80);
+    EXPECT_EQ(renderer.frames, parkedAt) << "no frame while parked";
+    EXPECT_TRUE(CanResume(flags));
+    EXPECT_TRUE(ResumeRendering(flags));
+    while (renderer.frames < parkedAt + 2) SleepMilliseconds(1);
+    StopRendering(flags);
+    EXPECT_EQ(flags.running, 0);
+    thread.join();
+    EXPECT_FALSE(ResumeRendering(flags)) << "nothing runs any more";
+    EXPECT_FALSE(PauseRendering(flags));
+}
+
+TEST(RenderLoop, APreviewStopsWhenAsked) {
+    std::atomic<int> stop{0}, running{1};
+    CountingRenderer renderer;
+    std::thread thread([&] { RunPreviewLoop(stop, running, renderer); });
+    while (renderer.frames < 1) SleepMilliseconds(1);
+    stop = 1;
+    thread.join();
+    EXPECT_EQ(running, 0);
+}
