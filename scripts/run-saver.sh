@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Builds Emberlux.scr and runs it full screen under Wine, as Windows would
+# start it (/s): any key, click or mouse movement ends it. On a machine with no
+# display it runs in a virtual one for ten seconds and saves a screenshot.
+# Usage: scripts/run-saver.sh [SWITCH]   (default /s; /c settings, /a password)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+switch=${1:-/s}
+if [ "${EMBERLUX_SKIP_INSTALL:-0}" != 1 ]; then
+  bash scripts/install-deps.sh >/dev/null
+fi
+cmake --preset win-x86_64 >/dev/null
+cmake --build build/win-x86_64 -j"$(nproc)" --target Emberlux >/dev/null
+scr=build/win-x86_64/saver/win32/Emberlux.scr
+export WINEDEBUG=-all WINEPREFIX=${WINEPREFIX:-$HOME/.wine-emberlux} WINELOADER=/usr/lib/wine/wine64
+if [ -n "${DISPLAY:-}" ]; then
+  echo "Starting $scr $switch; press any key to end it."
+  exec /usr/lib/wine/wine64 "$scr" "$switch"
+fi
+shot=$(realpath -m build/saver.png)
+Xvfb :77 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+trap 'kill $xvfb 2>/dev/null; wineserver -k 2>/dev/null' EXIT
+export DISPLAY=:77
+sleep 2
+/usr/lib/wine/wine64 wineboot -i >/dev/null 2>&1
+/usr/lib/wine/wine64 reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
+/usr/lib/wine/wine64 "$scr" "$switch" &
+saver=$!
+sleep 10
+import -window root "$shot"
+xdotool key space
+wait "$saver" || true
+echo "No display here: the saver ran for ten seconds in a virtual one. Its screen is in $shot"
