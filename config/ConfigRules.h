@@ -1,0 +1,2 @@
+#pragma once
+// The configuration pages' rules that can be checked without a window.
