@@ -18,11 +18,12 @@ if [ -n "${DISPLAY:-}" ]; then
   exec /usr/lib/wine/wine64 "$scr" "$switch"
 fi
 shot=$(realpath -m build/saver.png)
-Xvfb :77 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+number=$(mktemp)
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$number" >/dev/null 2>&1 &
 xvfb=$!
-trap 'kill $xvfb 2>/dev/null; wineserver -k 2>/dev/null' EXIT
-export DISPLAY=:77
-sleep 2
+trap 'kill $xvfb 2>/dev/null; wineserver -k 2>/dev/null; rm -f "$number"' EXIT
+for _ in $(seq 50); do [ -s "$number" ] && break; sleep 0.1; done
+export DISPLAY=:$(cat "$number")
 /usr/lib/wine/wine64 wineboot -i >/dev/null 2>&1
 /usr/lib/wine/wine64 reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
 /usr/lib/wine/wine64 "$scr" "$switch" &
