@@ -6,6 +6,10 @@ set(EMBERLUX_RESOURCES
   "TRANSITION 1034 turbulence/height_field.bin"
   "FIREFONT 158 fonts/cp866.fnt"
   "FIREFONT 159 fonts/cp437.fnt"
+  "WAVE 144 sounds/fire_loop.wav"
+  "WAVE 145 sounds/explosion_a.wav"
+  "WAVE 146 sounds/explosion_b.wav"
+  "WAVE 147 sounds/explosion_c.wav"
 )
 
 set(EMBERLUX_RESOURCE_DIR ${CMAKE_SOURCE_DIR}/resources)

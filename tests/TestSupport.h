@@ -3,6 +3,7 @@
 #include "engine/FireEngine.h"
 #include "engine/RandomTable.h"
 #include "settings/Settings.h"
+#include "sound/SoundPlayer.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +13,9 @@
 #include <vector>
 
 // Seeds the generators and clears what engines share, as a fresh process would.
+// Engines under test make no sound (explosions would take random draws).
 inline void FreshProcess(std::uint32_t seed = 1) {
+    g_bMute = 1;
     ResetSharedEngineState();
     CrtSrand(seed);
     RandomTable::Fill();

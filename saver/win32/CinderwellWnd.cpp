@@ -3,22 +3,12 @@
 #include "saver/win32/GdiDesktopCapture.h"
 #include "saver/win32/PasswordDlg.h"
 #include "saver/win32/ProgressWindow.h"
+#include "saver/win32/WindowObject.h"
 #include "settings/Presets.h"
 #include "sound/SoundPlayer.h"
 
 namespace {
 const char* const kWindowClass = "EmberluxSaverWindow";
-
-bool RegisterSaverClass(WNDPROC procedure) {
-    static bool registered = false;
-    if (registered) return true;
-    WNDCLASSA windowClass{};
-    windowClass.lpfnWndProc = procedure;
-    windowClass.hInstance = GetModuleHandleA(nullptr);
-    windowClass.lpszClassName = kWindowClass;
-    registered = RegisterClassA(&windowClass) != 0;
-    return registered;
-}
 }  // namespace
 
 CCinderwellWnd::CCinderwellWnd() : m_pCinderwell(new CFireEngine) {}
@@ -26,23 +16,17 @@ CCinderwellWnd::CCinderwellWnd() : m_pCinderwell(new CFireEngine) {}
 CCinderwellWnd::~CCinderwellWnd() = default;
 
 BOOL CCinderwellWnd::Create(const RECT& rect, HWND parent) {
-    if (!RegisterSaverClass(WindowProc)) return FALSE;
+    if (!RegisterWindowClass(kWindowClass, WindowProc, nullptr)) return FALSE;
     return CreateWindowExA(WS_EX_TOPMOST, kWindowClass, "", WS_POPUP | WS_VISIBLE, rect.left, rect.top,
                            rect.right - rect.left, rect.bottom - rect.top, parent, nullptr, GetModuleHandleA(nullptr),
                            this) != nullptr;
 }
 
 LRESULT CALLBACK CCinderwellWnd::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* self = static_cast<CCinderwellWnd*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
-        self->m_hWnd = window;
-        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
-    auto* self = reinterpret_cast<CCinderwellWnd*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    CCinderwellWnd* self = AttachedObject(window, message, lParam, &CCinderwellWnd::m_hWnd);
     if (!self) return DefWindowProcA(window, message, wParam, lParam);
     if (message == WM_NCDESTROY) {
-        const LRESULT result = DefWindowProcA(window, message, wParam, lParam);
-        SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+        const LRESULT result = DetachObject(window, message, wParam, lParam);
         self->PostNcDestroy();
         return result;
     }
@@ -109,6 +93,7 @@ bool CCinderwellWnd::InitSaver() {
         return false;
     }
     if (!CyclePreset(settings)) return false;
+    CSoundPlayer::SetMainWindow(m_hWnd);
     GdiDesktopCapture desktop;
     ProgressWindow progress;
     m_pCinderwell->SetDesktopSource(&desktop);
@@ -207,4 +192,5 @@ void CCinderwellWnd::PostNcDestroy() {
     SystemParametersInfoA(SPI_SCREENSAVERRUNNING, FALSE, &m_bPrevSaverRunning, 0);
     PostQuitMessage(0);
     delete this;
+    CSoundPlayer::SetMainWindow(nullptr);
 }

@@ -1,24 +1,13 @@
 #include "saver/win32/PreviewWnd.h"
 #include "palette/PaletteFile.h"
 #include "saver/FrameConversion.h"
+#include "saver/win32/WindowObject.h"
 #include "settings/SettingsSnapshot.h"
 
 #include <new>
 
 namespace {
 const char* const kWindowClass = "EmberluxPreview";
-
-bool RegisterPreviewClass(WNDPROC procedure) {
-    static bool registered = false;
-    if (registered) return true;
-    WNDCLASSA windowClass{};
-    windowClass.lpfnWndProc = procedure;
-    windowClass.hInstance = GetModuleHandleA(nullptr);
-    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    windowClass.lpszClassName = kWindowClass;
-    registered = RegisterClassA(&windowClass) != 0;
-    return registered;
-}
 }  // namespace
 
 CPreviewWnd::CPreviewWnd(const SettingsReader& settings) : m_pEngine(new CFireEngine), m_pSettings(new Settings) {
@@ -30,7 +19,7 @@ CPreviewWnd::CPreviewWnd(const SettingsReader& settings) : m_pEngine(new CFireEn
 CPreviewWnd::~CPreviewWnd() = default;
 
 BOOL CPreviewWnd::Create(const RECT& rect, HWND parent) {
-    if (RegisterPreviewClass(WindowProc) &&
+    if (RegisterWindowClass(kWindowClass, WindowProc, LoadCursorA(nullptr, IDC_ARROW)) &&
         CreateWindowExA(0, kWindowClass, "Preview", WS_CHILD | WS_VISIBLE, rect.left, rect.top, rect.right - rect.left,
                         rect.bottom - rect.top, parent, nullptr, GetModuleHandleA(nullptr), this))
         return TRUE;
@@ -40,16 +29,10 @@ BOOL CPreviewWnd::Create(const RECT& rect, HWND parent) {
 }
 
 LRESULT CALLBACK CPreviewWnd::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* self = static_cast<CPreviewWnd*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
-        self->m_hWnd = window;
-        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
-    auto* self = reinterpret_cast<CPreviewWnd*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    CPreviewWnd* self = AttachedObject(window, message, lParam, &CPreviewWnd::m_hWnd);
     if (!self) return DefWindowProcA(window, message, wParam, lParam);
     if (message == WM_NCDESTROY) {
-        const LRESULT result = DefWindowProcA(window, message, wParam, lParam);
-        SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+        const LRESULT result = DetachObject(window, message, wParam, lParam);
         if (self->m_bQuitWhenDestroyed) PostQuitMessage(0);
         delete self;
         return result;

@@ -1,0 +1,307 @@
+#include "engine/CrtRandom.h"
+#include "engine/RandomTable.h"
+#include "platform/Resources.h"
+#include "sound/SoundPlayer.h"
+#include "sound/WaveData.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <memory>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace {
+constexpr std::uint32_t kLoop = 54656, kCrack = 26816, kBoom = 81280, kPop = 22912;
+const std::string kBadIndex = "Error - DS - Invalid buffer selection index";
+
+// What the fake device was asked to do, and which of its calls fail.
+struct FakeAudio {
+    int bFailCreate = 0, bFailCooperative = 0, bFailFill = 0, bFailStatus = 0, bFailStop = 0;
+    std::uint32_t nRefusedSize = 0;  // CreateBuffer refuses buffers of this size
+    int nDevices = 0;
+    void* pWindow = nullptr;
+    std::vector<std::uint32_t> sizes;  // of every buffer made, in order
+    std::vector<WaveFormat> formats;
+    std::vector<int> playing;
+    std::vector<std::string> log;  // "play 3 loop", "stop 3", "release 3", "release device"
+};
+FakeAudio* g_pFake = nullptr;
+std::vector<std::string> g_Messages;
+
+class CFakeBuffer final : public CAudioBuffer {
+public:
+    explicit CFakeBuffer(int index) : m_nIndex(index) {}
+    ~CFakeBuffer() override { Log("release"); }
+    int Fill(const unsigned char* samples, std::uint32_t size) override {
+        return samples && size == g_pFake->sizes[m_nIndex] && !g_pFake->bFailFill;
+    }
+    int GetStatus(int& playing) override {
+        playing = g_pFake->playing[m_nIndex];
+        return !g_pFake->bFailStatus;
+    }
+    int Play(int looped) override {
+        g_pFake->playing[m_nIndex] = 1;
+        Log("play", looped ? " loop" : "");
+        return 1;
+    }
+    int Stop() override {
+        Log("stop");
+        if (!g_pFake->bFailStop) g_pFake->playing[m_nIndex] = 0;
+        return !g_pFake->bFailStop;
+    }
+
+private:
+    void Log(const char* what, const char* tail = "") {
+        g_pFake->log.push_back(std::string(what) + " " + std::to_string(m_nIndex) + tail);
+    }
+    int m_nIndex;
+};
+
+class CFakeDevice final : public CAudioDevice {
+public:
+    ~CFakeDevice() override { g_pFake->log.push_back("release device"); }
+    int Create() override { return !g_pFake->bFailCreate; }
+    int SetCooperativeLevel(void* window) override {
+        g_pFake->pWindow = window;
+        return !g_pFake->bFailCooperative;
+    }
+    std::unique_ptr<CAudioBuffer> CreateBuffer(const WaveFormat& format, std::uint32_t size) override {
+        if (size == g_pFake->nRefusedSize) return nullptr;
+        g_pFake->sizes.push_back(size);
+        g_pFake->formats.push_back(format);
+        g_pFake->playing.push_back(0);
+        return std::make_unique<CFakeBuffer>(static_cast<int>(g_pFake->sizes.size()) - 1);
+    }
+};
+
+std::unique_ptr<CAudioDevice> MakeFakeDevice() {
+    ++g_pFake->nDevices;
+    return std::make_unique<CFakeDevice>();
+}
+
+void RecordMessage(void* window, const char* text) {
+    EXPECT_EQ(window, CSoundPlayer::MainWindow());
+    g_Messages.push_back(text);
+}
+
+std::string LastCall() { return g_pFake->log.empty() ? "" : g_pFake->log.back(); }
+
+// Moves the random cursor to the next draw that makes PlayExplosion pick `position`.
+void AimExplosionAt(int position) {
+    for (;;) {
+        const std::uint32_t cursor = RandomTable::Cursor();
+        if (RandomTable::Draw() % 9 + 1 == position) {
+            RandomTable::SetCursor(cursor);
+            return;
+        }
+    }
+}
+
+class SoundPlayerTest : public testing::Test {
+protected:
+    void SetUp() override {
+        g_pFake = &fake;
+        g_Messages.clear();
+        g_bMute = 0;
+        CSoundPlayer::SetMainWindow(&window);
+        CrtSrand(7);
+        RandomTable::Fill();
+    }
+    void TearDown() override {
+        g_bMute = 0;
+        CSoundPlayer::SetMainWindow(nullptr);
+    }
+    std::unique_ptr<CSoundPlayer> Opened(int explosionsOn = 1) {
+        std::unique_ptr<CSoundPlayer> player(new CSoundPlayer(MakeFakeDevice, RecordMessage));
+        EXPECT_EQ(player->Init(explosionsOn), 1);
+        return player;
+    }
+
+    FakeAudio fake;
+    int window = 0;
+};
+
+std::string CanonicalHeader(std::uint32_t size) {
+    auto le = [](std::uint32_t value, int bytes) {
+        std::string out;
+        for (int i = 0; i < bytes; ++i) out += static_cast<char>(value >> 8 * i & 0xFF);
+        return out;
+    };
+    return "RIFF" + le(36 + size, 4) + "WAVEfmt " + le(16, 4) + le(1, 2) + le(1, 2) + le(11025, 4) + le(11025, 4) +
+           le(1, 2) + le(8, 2) + "data" + le(size, 4);
+}
+
+TEST(WaveResourceTest, BuiltInWavesHaveTheCanonicalHeaderAndLengths) {
+    const std::uint32_t sizes[] = {kLoop, kCrack, kBoom, kPop};
+    for (int id = 144; id <= 147; ++id) {
+        ResourceData wave{};
+        ASSERT_TRUE(FindBuiltInResource("WAVE", id, wave)) << id;
+        ASSERT_EQ(wave.size, 44u + sizes[id - 144]) << id;
+        EXPECT_EQ(std::string(reinterpret_cast<const char*>(wave.bytes), 44), CanonicalHeader(sizes[id - 144])) << id;
+    }
+    // The background loops: its last sample leads into its first without a jump.
+    ResourceData loop{};
+    ASSERT_TRUE(FindBuiltInResource("WAVE", 144, loop));
+    EXPECT_LE(std::abs(loop.bytes[44] - loop.bytes[loop.size - 1]), 16);
+}
+
+TEST(WaveResourceTest, ReadWaveTakesFixedOffsetsAndRejectsTruncatedData) {
+    std::vector<unsigned char> bytes(44 + 6, 0);
+    bytes[22] = 6;                       // channels: more than two is stereo too
+    bytes[24] = 0x22, bytes[25] = 0x56;  // 22050
+    bytes[32] = 4, bytes[34] = 16, bytes[40] = 6;
+    WaveData wave{};
+    ASSERT_EQ(ReadWave(bytes.data(), bytes.size(), wave), 1);
+    EXPECT_EQ(wave.format.bStereo, 1);
+    EXPECT_EQ(wave.format.nSampleRate, 22050u);
+    EXPECT_EQ(wave.format.nBlockAlign, 4);
+    EXPECT_EQ(wave.format.nBitsPerSample, 16);
+    EXPECT_EQ(wave.pSamples, bytes.data() + 44);
+    EXPECT_EQ(wave.nSize, 6u);
+
+    EXPECT_EQ(ReadWave(bytes.data(), 43, wave), 0);
+    bytes[40] = 7;  // one byte past the end
+    EXPECT_EQ(ReadWave(bytes.data(), bytes.size(), wave), 0);
+    bytes[40] = 0xFF, bytes[43] = 0xFF;  // a size that would wrap an unsigned sum
+    EXPECT_EQ(ReadWave(bytes.data(), bytes.size(), wave), 0);
+}
+
+TEST_F(SoundPlayerTest, InitLoadsTheTenSoundsInOrder) {
+    auto player = Opened();
+    EXPECT_EQ(fake.pWindow, &window);
+    EXPECT_EQ(fake.sizes,
+              (std::vector<std::uint32_t>{kLoop, kCrack, kCrack, kCrack, kBoom, kBoom, kBoom, kPop, kPop, kPop}));
+    EXPECT_EQ(player->BufferCount(), 10);
+    for (const WaveFormat& format : fake.formats) {
+        EXPECT_EQ(format.bStereo, 0);
+        EXPECT_EQ(format.nSampleRate, 11025u);
+        EXPECT_EQ(format.nBlockAlign, 1);
+        EXPECT_EQ(format.nBitsPerSample, 8);
+    }
+    EXPECT_EQ(player->LoadWave(999), 0);  // no such resource: silently nothing
+    EXPECT_EQ(player->BufferCount(), 10);
+    EXPECT_TRUE(g_Messages.empty());
+}
+
+TEST_F(SoundPlayerTest, DeviceFailuresFailInitSilently) {
+    fake.bFailCreate = 1;
+    EXPECT_EQ(CSoundPlayer(MakeFakeDevice, RecordMessage).Init(1), 0);
+    fake.bFailCreate = 0;
+    fake.bFailCooperative = 1;
+    EXPECT_EQ(CSoundPlayer(MakeFakeDevice, RecordMessage).Init(1), 0);
+    EXPECT_TRUE(fake.sizes.empty());
+    EXPECT_TRUE(g_Messages.empty());
+
+    EXPECT_EQ(CSoundPlayer(MakeFakeDevice, RecordMessage).LoadWave(144), 0);
+    EXPECT_EQ(g_Messages, std::vector<std::string>{"Error - DS - Audio not initialized"});
+
+    // Linux has no device; under Wine DirectSound may fail or open a null driver.
+    CSoundPlayer platform(CreatePlatformAudioDevice, RecordMessage);
+    const int opened = platform.Init(1);
+#ifndef _WIN32
+    EXPECT_EQ(opened, 0);
+#endif
+    if (opened) {
+        EXPECT_EQ(platform.StartBackground(), 1);
+    }
+}
+
+TEST_F(SoundPlayerTest, FailedLoadsMovePositionsUpAndOnlyTheInitThreadShowsMessages) {
+    fake.nRefusedSize = kBoom;
+    auto player = Opened();
+    EXPECT_EQ(g_Messages, std::vector<std::string>(3, "Error - DS - CreateSoundBuffer"));
+    ASSERT_EQ(player->BufferCount(), 7);
+    g_Messages.clear();
+
+    AimExplosionAt(4);  // was a boom; now the first pop
+    EXPECT_EQ(player->PlayExplosion(), 1);
+    EXPECT_EQ(LastCall(), "play 4");
+    EXPECT_EQ(fake.sizes[4], kPop);
+
+    AimExplosionAt(8);
+    EXPECT_EQ(player->PlayExplosion(), 0);
+    EXPECT_EQ(g_Messages, std::vector<std::string>{kBadIndex});
+
+    // The render and preview threads fail the same way, without a box.
+    AimExplosionAt(8);
+    int explosion = -1, play = -1;
+    std::thread([&] { explosion = player->PlayExplosion(); }).join();
+    std::thread([&] { play = player->Play(-1, 0); }).join();
+    EXPECT_EQ(explosion, 0);
+    EXPECT_EQ(play, 0);
+    EXPECT_EQ(g_Messages.size(), 1u);
+}
+
+TEST_F(SoundPlayerTest, FillFailureIsReportedButTheBufferKept) {
+    fake.bFailFill = 1;
+    EXPECT_EQ(Opened()->BufferCount(), 10);
+    EXPECT_EQ(g_Messages, std::vector<std::string>(10, "Error - DS - Reading Data"));
+}
+
+TEST_F(SoundPlayerTest, MuteOrExplosionsOffPlayAndDrawNothing) {
+    const std::uint32_t cursor = RandomTable::Cursor();
+    g_bMute = 1;
+    auto muted = Opened();
+    EXPECT_EQ(muted->StartBackground(), 1);
+    EXPECT_EQ(muted->PlayExplosion(), 1);
+    EXPECT_EQ(muted->StopBackground(), 1);
+    muted.reset();
+    EXPECT_EQ(fake.nDevices, 0);
+
+    g_bMute = 0;
+    auto quiet = Opened(0);
+    EXPECT_EQ(quiet->PlayExplosion(), 1);
+    EXPECT_EQ(RandomTable::Cursor(), cursor);
+    EXPECT_EQ(LastCall(), "");
+    EXPECT_TRUE(g_Messages.empty());
+}
+
+TEST_F(SoundPlayerTest, ExplosionTakesOneDrawAndPlaysItsResidueOnce) {
+    auto player = Opened();
+    for (int position = 1; position <= 9; ++position) {
+        AimExplosionAt(position);
+        const std::uint32_t cursor = RandomTable::Cursor();
+        EXPECT_EQ(player->PlayExplosion(), 1);
+        EXPECT_EQ(RandomTable::Cursor(), cursor + 1);
+        EXPECT_EQ(LastCall(), "play " + std::to_string(position));
+    }
+    EXPECT_EQ(fake.playing, (std::vector<int>{0, 1, 1, 1, 1, 1, 1, 1, 1, 1}));
+}
+
+TEST_F(SoundPlayerTest, BackgroundLoopsPositionZeroAndAPlayingSoundIsNotRestarted) {
+    auto player = Opened();
+    EXPECT_EQ(player->StartBackground(), 1);
+    EXPECT_EQ(player->StartBackground(), 1);
+    EXPECT_EQ(player->StopBackground(), 1);
+    EXPECT_EQ(player->StopBackground(), 1);
+    EXPECT_EQ(fake.log, (std::vector<std::string>{"play 0 loop", "stop 0"}));
+    EXPECT_TRUE(g_Messages.empty());
+}
+
+TEST_F(SoundPlayerTest, StatusAndStopFailuresAreReported) {
+    auto player = Opened();
+    ASSERT_EQ(player->StartBackground(), 1);
+    fake.bFailStop = 1;
+    EXPECT_EQ(player->StopBackground(), 0);
+    fake.bFailStatus = 1;
+    EXPECT_EQ(player->StartBackground(), 0);
+    EXPECT_EQ(player->Stop(10), 0);
+    EXPECT_EQ(g_Messages, (std::vector<std::string>{"Error - DS - Stop", "Error - DS - GetStatus", kBadIndex}));
+    fake.bFailStop = fake.bFailStatus = 0;
+}
+
+TEST_F(SoundPlayerTest, DestructorStopsPlayingSoundsThenReleasesBuffersThenDevice) {
+    auto player = Opened();
+    player->StartBackground();
+    player->Play(5, 0);
+    fake.log.clear();
+    player.reset();
+    std::vector<std::string> expected{"stop 0", "stop 5"};
+    for (int i = 0; i < 10; ++i) expected.push_back("release " + std::to_string(i));
+    expected.push_back("release device");
+    EXPECT_EQ(fake.log, expected);
+}
+}  // namespace
