@@ -58,15 +58,17 @@ bash scripts/check-cross-platform-hashes.sh
 hash_status=$?
 if [ "$hash_status" = 0 ]; then pass 1; else fail "identical frames on every build"; fi
 
-# The saver end to end under Wine in a virtual display.
-for arch in win-x86_64 win-i686; do
-  echo "== Emberlux.scr end to end ($arch)"
-  log=$(mktemp)
-  bash tests/win32/e2e.sh "build/$arch" 2>&1 | tee "$log"
-  status=${PIPESTATUS[0]}
-  count=$(sed -n 's/^e2e: \([0-9]*\) passed.*/\1/p' "$log")
-  if grep -q '^e2e: skipped' "$log"; then continue; fi
-  if [ "$status" = 0 ] && [ -n "$count" ]; then pass "$count"; else fail "end-to-end tests ($arch)"; fi
+# The saver and its configuration sheet end to end under Wine in a virtual display.
+for script in e2e config-e2e; do
+  for arch in win-x86_64 win-i686; do
+    echo "== $script ($arch)"
+    log=$(mktemp)
+    bash "tests/win32/$script.sh" "build/$arch" 2>&1 | tee "$log"
+    status=${PIPESTATUS[0]}
+    count=$(sed -n "s/^$script: \([0-9]*\) passed.*/\1/p" "$log")
+    if grep -q "^$script: skipped" "$log"; then continue; fi
+    if [ "$status" = 0 ] && [ -n "$count" ]; then pass "$count"; else fail "$script ($arch)"; fi
+  done
 done
 
 echo

@@ -1,0 +1,24 @@
+#include "config/BackgroundRules.h"
+
+static int Blend(int from, int to, int step, int steps) {
+    return from + static_cast<int>(static_cast<double>(step) / steps * (to - from));
+}
+
+TintColour TintedEntry(int index, const TintColour& face) {
+    if (index < 192)
+        return {Blend(0, face.red, index, 192), Blend(0, face.green, index, 192), Blend(0, face.blue, index, 192)};
+    const int k = index - 192;
+    return {Blend(face.red, 255, k, 64), Blend(face.green, 255, k, 64), Blend(face.blue, 255, k, 64)};
+}
+
+int TileSide(int pixels, double scale) {
+    const int side = static_cast<int>(pixels * scale);
+    return side < 1 ? 1 : side;
+}
+
+int FirstTile(int rectStart, int origin, int tile) {
+    int first = rectStart - origin;
+    if (tile < 1) tile = 1;
+    if (first < rectStart) first += (rectStart - first) / tile * tile;
+    return first;
+}

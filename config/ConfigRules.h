@@ -1,2 +1,0 @@
-#pragma once
-// The configuration pages' rules that can be checked without a window.

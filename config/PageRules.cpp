@@ -1,0 +1,52 @@
+#include "config/PageRules.h"
+
+#include <cstdio>
+
+std::string FormatValueLabel(int value) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%d", value);
+    return text;
+}
+
+std::string FormatRangeLabel(int minimum, int maximum) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%d-%d", minimum, maximum);
+    return text;
+}
+
+std::string FormatPercentOrOff(int percent) {
+    if (percent == 0) return "Off";
+    char text[16];
+    std::snprintf(text, sizeof text, "%d%%", percent);
+    return text;
+}
+
+void ApplyMinMaxRule(bool minimumMoved, int& minimum, int& maximum) {
+    if (minimumMoved) {
+        if (maximum < minimum) maximum = minimum;
+    } else if (minimum > maximum) {
+        minimum = maximum;
+    }
+}
+
+std::vector<std::string> FireTextToLines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start <= text.size()) {
+        std::size_t end = text.find('\n', start);
+        if (end == std::string::npos) end = text.size();
+        if (end > start) lines.push_back(text.substr(start, end - start));
+        start = end + 1;
+    }
+    return lines;
+}
+
+std::string LinesToFireText(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines) text += line + "\n";
+    return text;
+}
+
+bool FitsInFireText(const std::vector<std::string>& lines, const std::string& line) {
+    return LinesToFireText(lines).size() + line.size() + 1 <= kMaxFireTextLength;
+}

@@ -1,0 +1,21 @@
+#pragma once
+#include <windows.h>
+
+// Moves values between a dialog's controls and the page's members: `pull`
+// reads the control into the value, otherwise the value is shown.
+
+// Check box: 1 ticked, 0 not.
+void ExchangeCheck(HWND dialog, int id, int& value, bool pull);
+// Radio group of `count` buttons from `firstId` on: the index of the ticked
+// button, -1 for none.
+void ExchangeRadio(HWND dialog, int firstId, int count, int& value, bool pull);
+// Slider position (the slider clamps a pushed value to its range).
+void ExchangeSlider(HWND dialog, int id, int& value, bool pull);
+
+// Slider set-up: range, tick frequency and, when nonzero, the arrow-key step.
+void SetUpSlider(HWND dialog, int id, int low, int high, int tickFrequency, bool redraw, int lineSize = 0);
+int SliderPosition(HWND dialog, int id);
+void SetSliderPosition(HWND dialog, int id, int position);
+
+void SetItemText(HWND dialog, int id, const char* text);
+void EnableItem(HWND dialog, int id, bool enable);

@@ -1,0 +1,22 @@
+#pragma once
+#include "config/win32/TexturedPage.h"
+
+// The Effects page (dialog 158): fireworks, fireballs, the two scenes and
+// the explosion sound.
+class CEffectsPage : public CSettingsPage {
+public:
+    CEffectsPage(const SettingsReader& reader, SettingsWriter& writer);
+    int StoreToSettings(SettingsWriter& writer) override;
+    int LoadFromSettings(const SettingsReader& reader) override;
+
+protected:
+    BOOL OnInitDialog() override;
+    INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void Exchange(bool pull) override;
+
+private:
+    void RefreshLabels();
+
+    int m_nFireBalls = 0, m_nFireWorks = 0, m_nSizeMax = 0, m_nSizeMin = 0;
+    int m_nSound = 0, m_nNewYear = 0, m_nPaper = 0;
+};

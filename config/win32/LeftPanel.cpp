@@ -1,0 +1,267 @@
+#include "config/win32/LeftPanel.h"
+
+#include "config/NameRules.h"
+#include "config/win32/ChangePasswordDlg.h"
+#include "config/win32/ConfigDialog.h"
+#include "config/win32/ConfigResource.h"
+#include "config/win32/DataExchange.h"
+#include "config/win32/PromptDialog.h"
+#include "config/win32/ToolbarStrip.h"
+#include "platform/MessageBox.h"
+#include "saver/win32/DisplayOutput.h"
+#include "saver/win32/PreviewWnd.h"
+#include "settings/Presets.h"
+#include "sound/SoundPlayer.h"
+
+#include <new>
+
+int g_bRefreshingPreview = 0;
+
+CLeftPanel::CLeftPanel(Settings& record, CConfigDialog& sheet)
+    : CDialogWindow(IDD_LEFT_PANEL), m_Record(record), m_Sheet(sheet) {}
+
+bool CLeftPanel::IsChecked(int id) const { return IsDlgButtonChecked(m_hWnd, id) == BST_CHECKED; }
+
+BOOL CLeftPanel::OnInitDialog() {
+    static const int kCommands[] = {IDC_PRESET_SAVE_AS, IDC_PRESET_SAVE, IDC_PRESET_DELETE};
+    // Without its toolbar the panel still works; the preset buttons are then
+    // simply not there (every use of the toolbar checks for it).
+    m_hToolbar = CreateToolbarStrip(m_hWnd, IDC_PANEL_TOOLBAR, IDB_TOOLBAR_FILE, kCommands, 3);
+
+    RefreshPresetList();
+    BuildResolutionList();
+    int value = 0;
+    m_Record.GetInt(SettingId::SoundVolume, value);
+    CheckDlgButton(m_hWnd, IDC_PANEL_MUTE, value == 0 ? BST_CHECKED : BST_UNCHECKED);
+    std::string password;
+    m_Record.GetString(SettingId::Password, password);
+    CheckDlgButton(m_hWnd, IDC_PANEL_PASSWORD, password.empty() ? BST_UNCHECKED : BST_CHECKED);
+    value = 0;
+    m_Record.GetInt(SettingId::UseDirectX, value);
+    CheckDlgButton(m_hWnd, IDC_PANEL_DIRECTX, value != 0 ? BST_CHECKED : BST_UNCHECKED);
+    m_nRandom = 0;
+    m_Record.GetInt(SettingId::RunPresetCycle, m_nRandom);
+    ExchangeCheck(m_hWnd, IDC_PANEL_RANDOM, m_nRandom, false);
+    RefreshPresetList();
+    BuildResolutionList();
+    return TRUE;
+}
+
+INT_PTR CLeftPanel::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_ERASEBKGND:
+        PaintAnchoredBackground(m_hWnd, reinterpret_cast<HDC>(wParam), GetAncestor(m_hWnd, GA_ROOT));
+        SetMessageResult(1);
+        return TRUE;
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLOREDIT:
+        return reinterpret_cast<INT_PTR>(
+            TexturedControlColour(message, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)));
+    case WM_COMMAND:
+        OnCommand(LOWORD(wParam), HIWORD(wParam));
+        return TRUE;
+    case WM_DESTROY:
+        DestroyPreview();
+        return FALSE;
+    }
+    return FALSE;
+}
+
+void CLeftPanel::OnCommand(int id, int code) {
+    switch (id) {
+    case IDC_PANEL_PRESETS:
+        if (code == CBN_DROPDOWN) RefreshPresetList();
+        if (code == CBN_SELCHANGE) OnPresetChosen();
+        break;
+    case IDC_PANEL_RESOLUTION:
+        if (code == CBN_SELCHANGE) OnResolutionChosen();
+        break;
+    case IDC_PRESET_SAVE:
+        OnSavePreset();
+        break;
+    case IDC_PRESET_SAVE_AS:
+        OnSavePresetAs();
+        break;
+    case IDC_PRESET_DELETE:
+        OnDeletePreset();
+        break;
+    case IDC_PANEL_DIRECTX:
+        m_Record.SetInt(SettingId::UseDirectX, IsChecked(IDC_PANEL_DIRECTX) ? 1 : 0);
+        BuildResolutionList();
+        break;
+    case IDC_PANEL_MUTE: {
+        const bool mute = IsChecked(IDC_PANEL_MUTE);
+        m_Record.SetInt(SettingId::SoundVolume, mute ? 0 : 100);
+        g_bMute = mute ? 1 : 0;
+        RefreshPreview();
+        break;
+    }
+    case IDC_PANEL_PASSWORD:
+        OnPasswordClicked();
+        break;
+    case IDC_PANEL_RANDOM:
+        ExchangeCheck(m_hWnd, IDC_PANEL_RANDOM, m_nRandom, true);
+        m_Record.SetInt(SettingId::RunPresetCycle, m_nRandom);
+        m_Record.SetInt(SettingId::PrevRunPreset, 0);
+        break;
+    case IDC_PANEL_AUTOPREVIEW:
+        RefreshPreview();
+        break;
+    }
+}
+
+void CLeftPanel::EnablePresetButtons(bool enable) {
+    EnableToolButton(m_hToolbar, IDC_PRESET_SAVE, enable);
+    EnableToolButton(m_hToolbar, IDC_PRESET_DELETE, enable);
+}
+
+void CLeftPanel::RefreshPresetList() {
+    HWND list = Item(IDC_PANEL_PRESETS);
+    if (!list) return;
+    SendMessageA(list, CB_RESETCONTENT, 0, 0);
+    std::vector<std::string> entries{kDefaultPresetEntry};
+    int cursor = 0;
+    std::string name;
+    while (EnumPresets(cursor, name)) entries.push_back(name);
+    for (const std::string& entry : entries) SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
+
+    std::string current;
+    m_Record.GetPresetName(current);
+    const int chosen = PresetEntryToSelect(entries, current);
+    SendMessageA(list, CB_SETCURSEL, chosen >= 0 ? chosen : 0, 0);
+    EnablePresetButtons(chosen >= 0);
+}
+
+void CLeftPanel::OnPresetChosen() {
+    HWND list = Item(IDC_PANEL_PRESETS);
+    const LRESULT chosen = SendMessageA(list, CB_GETCURSEL, 0, 0);
+    if (chosen == CB_ERR) {
+        RefreshPresetList();
+        return;
+    }
+    char text[512] = {};
+    if (SendMessageA(list, CB_GETLBTEXTLEN, chosen, 0) < static_cast<LRESULT>(sizeof text))
+        SendMessageA(list, CB_GETLBTEXT, chosen, reinterpret_cast<LPARAM>(text));
+    const std::string name = PresetNameOfEntry(text);
+    EnablePresetButtons(!name.empty());
+    m_Record.SelectPreset(name);
+    m_Sheet.LoadAllPages(m_Record);
+}
+
+void CLeftPanel::OnSavePreset() {
+    m_Sheet.StoreAllPages(m_Record);
+    std::string name;
+    m_Record.GetPresetName(name);
+    m_Record.SaveAs(name);
+    RefreshPresetList();
+}
+
+void CLeftPanel::OnSavePresetAs() {
+    m_Sheet.StoreAllPages(m_Record);
+    std::string name;
+    m_Record.GetPresetName(name);
+    if (CPromptDialog(name, "Save preset as...", "Enter preset name:").DoModal(m_Sheet.Handle()) != IDOK) return;
+    m_Record.SaveAs(name);
+    RefreshPresetList();
+}
+
+void CLeftPanel::OnDeletePreset() {
+    if (MessageBoxA(m_Sheet.Handle(), "Are you sure to delete this preset?", "Emberlux!",
+                    MB_OKCANCEL | MB_ICONQUESTION) != IDOK)
+        return;
+    std::string name;
+    m_Record.GetPresetName(name);
+    if (name.empty()) return;
+    if (!m_Record.SelectPreset("")) return;
+    DeletePreset(name);
+    m_Sheet.LoadAllPages(m_Record);
+    RefreshPresetList();
+}
+
+void CLeftPanel::OnPasswordClicked() {
+    if (IsChecked(IDC_PANEL_PASSWORD)) {
+        CChangePasswordDlg(m_Record, m_Record, m_Sheet.Handle()).DoModal();
+        std::string password;
+        m_Record.GetString(SettingId::Password, password);
+        CheckDlgButton(m_hWnd, IDC_PANEL_PASSWORD, password.empty() ? BST_UNCHECKED : BST_CHECKED);
+        return;
+    }
+    ShowMessageBox(m_Sheet.Handle(), "Password protection disabled!.", MessageIcon::Information);
+    m_Record.SetString(SettingId::Password, "");
+}
+
+void CLeftPanel::BuildResolutionList() {
+    HWND list = Item(IDC_PANEL_RESOLUTION);
+    if (!list) return;
+    SendMessageA(list, CB_RESETCONTENT, 0, 0);
+    std::vector<DisplaySize> reported;
+    const int listed = DisplayOutput::ListDisplayModes(reported);
+    SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>("Current"));
+    m_Sizes = OfferedDisplaySizes(reported, listed, IsChecked(IDC_PANEL_DIRECTX));
+    for (const DisplaySize& size : m_Sizes)
+        SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(DisplaySizeLabel(size).c_str()));
+    int isCurrent = 0, xRes = 0, yRes = 0;
+    m_Record.GetInt(SettingId::ResolutionIsCurrent, isCurrent);
+    m_Record.GetInt(SettingId::XRes, xRes);
+    m_Record.GetInt(SettingId::YRes, yRes);
+    SendMessageA(list, CB_SETCURSEL, ResolutionEntryToSelect(m_Sizes, isCurrent != 0, xRes, yRes), 0);
+}
+
+void CLeftPanel::OnResolutionChosen() {
+    const LRESULT chosen = SendDlgItemMessageA(m_hWnd, IDC_PANEL_RESOLUTION, CB_GETCURSEL, 0, 0);
+    if (chosen == CB_ERR) return;
+    if (chosen == 0 || static_cast<std::size_t>(chosen) > m_Sizes.size()) {
+        m_Record.SetInt(SettingId::ResolutionIsCurrent, 1);
+        m_Record.SetInt(SettingId::XRes, 0);
+        m_Record.SetInt(SettingId::YRes, 0);
+        return;
+    }
+    const DisplaySize& size = m_Sizes[static_cast<std::size_t>(chosen) - 1];
+    m_Record.SetInt(SettingId::XRes, size.first);
+    m_Record.SetInt(SettingId::YRes, size.second);
+    m_Record.SetInt(SettingId::ResolutionIsCurrent, 0);
+}
+
+void CLeftPanel::DestroyPreview() {
+    if (!m_pPreview) return;
+    // The preview deletes itself when its window goes.
+    HWND window = m_pPreview->Handle();
+    m_pPreview = nullptr;
+    if (window) DestroyWindow(window);
+}
+
+void CLeftPanel::RefreshPreview() {
+    if (g_bRefreshingPreview) return;
+    g_bRefreshingPreview = 1;
+    DestroyPreview();
+    HWND frame = Item(IDC_PANEL_PREVIEW);
+    if (!IsChecked(IDC_PANEL_AUTOPREVIEW) || !frame) {
+        g_bRefreshingPreview = 0;
+        return;
+    }
+    auto* scratch = new (std::nothrow) Settings;
+    if (scratch) {
+        int stored = m_Sheet.StoreAllPages(*scratch);
+        stored = stored && scratch->SetInt(SettingId::SoundVolume, IsChecked(IDC_PANEL_MUTE) ? 0 : 100);
+        stored = stored && scratch->SetInt(SettingId::RunPresetCycle, IsChecked(IDC_PANEL_RANDOM) ? 1 : 0);
+        stored = stored && scratch->SetInt(SettingId::PrevRunPreset, 0);
+        if (stored) {
+            RECT area;
+            GetClientRect(frame, &area);
+            CPreviewWnd* preview = nullptr;
+            try {
+                preview = new CPreviewWnd(*scratch);
+            } catch (...) {
+                preview = nullptr;  // no memory for its engine: no preview
+            }
+            // A preview that cannot be built has already deleted itself.
+            if (preview && preview->Create(area, frame)) {
+                m_pPreview = preview;
+                ShowWindow(preview->Handle(), SW_SHOW);
+            }
+        }
+        delete scratch;
+    }
+    g_bRefreshingPreview = 0;
+}

@@ -1,0 +1,52 @@
+#pragma once
+#include "config/ResolutionList.h"
+#include "config/win32/DialogWindow.h"
+#include "config/win32/SharedBackground.h"
+#include "settings/Settings.h"
+
+#include <vector>
+
+class CConfigDialog;
+class CPreviewWnd;
+
+// Set while the live preview is being rebuilt, so that a rebuild never
+// starts inside another.
+extern int g_bRefreshingPreview;
+
+// The sheet's left panel (dialog 152): presets with their toolbar, the live
+// preview, display resolution, DirectX, Mute, Random and password protection.
+// Its controls write into the sheet's record at each click.
+class CLeftPanel : public CDialogWindow {
+public:
+    CLeftPanel(Settings& record, CConfigDialog& sheet);
+
+    bool IsReady() const { return m_hWnd != nullptr; }
+    void RefreshPreview();
+    CPreviewWnd* Preview() const { return m_pPreview; }
+
+protected:
+    BOOL OnInitDialog() override;
+    INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    void OnCommand(int id, int code);
+    void RefreshPresetList();
+    void BuildResolutionList();
+    void OnPresetChosen();
+    void OnResolutionChosen();
+    void OnSavePreset();
+    void OnSavePresetAs();
+    void OnDeletePreset();
+    void OnPasswordClicked();
+    void EnablePresetButtons(bool enable);
+    void DestroyPreview();
+    bool IsChecked(int id) const;
+
+    Settings& m_Record;
+    CConfigDialog& m_Sheet;
+    CBackgroundRef m_Background;
+    std::vector<DisplaySize> m_Sizes;
+    HWND m_hToolbar = nullptr;
+    CPreviewWnd* m_pPreview = nullptr;
+    int m_nRandom = 0;
+};

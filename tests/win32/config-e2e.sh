@@ -1,0 +1,153 @@
+#!/usr/bin/env bash
+# End-to-end tests of the configuration sheet of Emberlux.scr (/c) under Wine
+# in a virtual X display: the sheet and its pages with their controls, sliders,
+# boxes and the preset toolbar changing the settings, OK writing them to the
+# registry and Cancel discarding them, a new palette file, and the live
+# preview. The controls are driven by tests/win32/ConfigDriver.exe.
+# Prints "config-e2e: N passed, N failed".
+# Usage: tests/win32/config-e2e.sh BUILD_DIR   (a Windows build folder)
+set -uo pipefail
+cd "$(dirname "$0")/../.."
+build=${1:?usage: config-e2e.sh BUILD_DIR}
+scr=$build/saver/win32/Emberlux.scr
+driver=$build/tests/ConfigDriver.exe
+work=$(mktemp -d)
+export WINEDEBUG=-all WINEPREFIX=${WINEPREFIX:-$HOME/.wine-emberlux}
+passed=0
+failed=0
+key='HKCU\Software\Norvane\Emberlux!'
+
+loader=/usr/lib/wine/wine64
+if ! objdump -f "$scr" | grep -q pei-x86-64 || ! "$loader" --version >/dev/null 2>&1; then
+  echo "config-e2e: skipped, this machine cannot run $scr"
+  exit 0
+fi
+export WINELOADER=$loader
+
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
+xvfb=$!
+trap 'kill $xvfb 2>/dev/null; wineserver -k 2>/dev/null; rm -rf "$work"' EXIT
+for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
+export DISPLAY=:$(cat "$work/display")
+
+check() {  # check NAME CONDITION-RESULT [DETAIL]
+  if [ "$2" = 0 ]; then passed=$((passed + 1)); echo "ok: $1"; else failed=$((failed + 1)); echo "FAILED: $1 ${3:-}"; fi
+}
+reg() { "$loader" reg "$@" >/dev/null 2>&1; }
+drive() { "$loader" "$driver" "$@" 2>>"$work/driver.log" | tr -d '\r'; }
+# The value of a setting in the current preset's key (or the default preset).
+stored() {  # stored NAME [PRESET]
+  local path="$key\\Presets${2:+\\$2}"
+  "$loader" reg query "$path" /v "$1" 2>/dev/null | tr -d '\r' | awk -v n="$1" '$1 == n {print $3}'
+}
+start_sheet() {
+  "$loader" "$scr" /c >>"$work/saver.log" 2>&1 &
+  saver=$!
+  drive wait
+}
+wait_exit() {  # wait_exit SECONDS
+  local deadline=$((SECONDS + $1))
+  while kill -0 "$saver" 2>/dev/null; do
+    [ $SECONDS -ge $deadline ] && { kill "$saver"; return 1; }
+    sleep 0.1
+  done
+  wait "$saver"
+}
+
+"$loader" wineboot -i >/dev/null 2>&1
+reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f
+reg delete "$key" /f
+# Palette files go to a folder of this test.
+mkdir -p "$work/install/Palettes"
+install_path="Z:$(realpath "$work/install" | tr / '\\')\\"
+reg add "$key" /v InstallPath /t REG_SZ /d "$install_path" /f
+
+echo "== the sheet and its pages"
+start_sheet; check "/c opens the configuration sheet" $?
+drive has panel 1050 1080 1022 1021 1040 1041 1042 1033 1059; check "the left panel has its controls" $?
+drive has 0 1044 1045 1046 1047 1048 1049 1050 1061 1062 1063 1060; check "Effects page has its controls" $?
+drive has 1 1050 1051 1052 1053 1054 1060; check "Flames page has its controls" $?
+drive has 2 1057 1082 1081 1018 1062 1060; check "Color Palette page has its controls" $?
+drive has 3 1000 1034 1035 1037 1038 1039 1064 1065 1066 1069 1068 1085 1086 1060; check "Burning Text page has its controls" $?
+
+echo "== controls change the record"
+[ "$(drive get panel 1041)" = 1 ] && drive click panel 1041 && sleep 0.5
+list=$(drive items panel 1040 | tr '\n' ' ')
+[ "$list" = "*Current 640x480 800x600 1024x768 " ]; check "without DirectX the sizes are Current, 640x480, 800x600, 1024x768 ($list)" $?
+drive select panel 1040 2; sleep 0.3
+drive slider 1 1053 40
+drive slider 1 1052 63
+[ "$(drive get 1 1052)" = 50 ]; check "the wave speed slider stops at 50" $?
+drive slider 0 1045 40
+drive slider 0 1044 70
+[ "$(drive get 0 1045)" = 70 ]; check "moving Min above Max moves Max along" $?
+[ "$(drive get 0 1061)" = "70-70" ]; check "the size label shows 70-70 ($(drive get 0 1061))" $?
+drive slider 2 1018 0
+[ "$(drive get 2 1062)" = Off ]; check "Desktop Screen at 0 shows Off" $?
+drive slider 2 1018 30
+[ "$(drive get 2 1062)" = "30%" ]; check "Desktop Screen at 30 shows 30%" $?
+sound=$(drive get 1 1054)
+drive click 1 1054; sleep 0.3
+drive settext 3 1000 "HELLO"
+drive command 3 2183; sleep 0.5
+drive click 3 1035; sleep 0.3
+[ "$(drive items 3 1034)" = HELLO ]; check "Add puts the typed line into the text list" $?
+
+echo "== presets"
+drive command panel 1947
+drive answer "Save preset as..." 'bad\name'
+sleep 1
+drive button "Emberlux!" 2 || drive button "Error" 2; sleep 0.5
+box=$(xdotool search --name '^(Emberlux!|Error)$' 2>/dev/null | head -n 1)
+[ -n "$box" ] && xdotool key --window "$box" Return 2>/dev/null
+sleep 0.5
+"$loader" reg query "$key\\Presets\\bad\\name" >/dev/null 2>&1
+[ $? != 0 ]; check "a preset name with a backslash is refused" $?
+drive answer "Save preset as..." "Night"
+sleep 1.5
+"$loader" reg query "$key\\Presets\\Night" >/dev/null 2>&1; check "Save as writes the preset Night to the registry at once" $?
+drive items panel 1050 | grep -qx '\*Night'; check "the preset list shows Night selected" $?
+
+echo "== palettes"
+drive page 2; sleep 0.5
+drive command 2 1038
+drive answer "Palette Name" "Sunset"
+sleep 1.5
+size=$(stat -c %s "$work/install/Palettes/Sunset.pal" 2>/dev/null)
+[ "$size" = 768 ]; check "New makes Sunset.pal of 768 bytes in the palette folder ($size)" $?
+drive items 2 1057 | grep -qx '\*Sunset.pal'; check "the new palette is listed and chosen" $?
+
+echo "== live preview"
+drive click panel 1021; sleep 4
+shown=$(drive preview)
+[ "$shown" != none ]; check "Auto-preview makes the preview window in frame 1022 ($shown)" $?
+import -window root "$work/preview.png"
+sheet=$(xdotool search --name '^Emberlux! Screensaver' | head -n 1)
+eval "$(xdotool getwindowgeometry --shell "$sheet")"
+read -r r g b <<<"$(convert "$work/preview.png" -crop 160x60+$((X + 40))+$((Y + 140)) -scale '1x1!' \
+  -format '%[fx:int(255*r)] %[fx:int(255*g)] %[fx:int(255*b)]' info:)"
+[ "$r" -gt 60 ] && [ "$r" -gt $((b + 30)) ]; check "the preview area shows fire colours ($r $g $b)" $?
+
+echo "== OK and Cancel"
+drive page 0; sleep 0.5
+drive ok
+wait_exit 10; check "OK closes the sheet" $?
+[ "$(stored WaveLength Night)" = 0x28 ]; check "OK stores the wave length 40 ($(stored WaveLength Night))" $?
+[ "$(stored FireBallInFireWorkMin Night)" = 0x46 ]; check "OK stores the firework minimum 70" $?
+[ "$(stored WaveSpeed Night)" = 0x32 ]; check "OK stores the wave speed 50" $?
+expected_sound=$((1 - sound))
+[ "$(stored BackgroundSoundEnable Night)" = "0x$expected_sound" ]; check "the sound box reaches the registry" $?
+[ "$(stored UseDirectX)" = 0x0 ]; check "the DirectX box reaches the registry" $?
+[ "$(stored XRes)" = 0x320 ]; check "the chosen size 800x600 reaches the registry" $?
+"$loader" reg query "$key\\Presets\\Night" /v FireText 2>/dev/null | grep -q HELLO; check "the text line reaches the registry" $?
+"$loader" reg query "$key\\Presets\\Night" /v Palette 2>/dev/null | grep -q 'Sunset.pal'; check "the chosen palette reaches the registry" $?
+
+start_sheet
+[ "$(drive get 1 1053)" = 40 ]; check "the sheet opens with the stored values" $?
+drive slider 1 1053 80
+drive cancel
+wait_exit 10; check "Cancel closes the sheet" $?
+[ "$(stored WaveLength Night)" = 0x28 ]; check "Cancel discards the change" $?
+
+echo "config-e2e: $passed passed, $failed failed"
+[ "$failed" = 0 ]
