@@ -11,29 +11,11 @@ cd "$(dirname "$0")/../.."
 build=${1:?usage: config-e2e.sh BUILD_DIR}
 scr=$build/saver/win32/Emberlux.scr
 driver=$build/tests/ConfigDriver.exe
-work=$(mktemp -d)
-export WINEDEBUG=-all WINEPREFIX=${WINEPREFIX:-$HOME/.wine-emberlux}
-passed=0
-failed=0
 key='HKCU\Software\Norvane\Emberlux!'
 
-loader=/usr/lib/wine/wine64
-if ! objdump -f "$scr" | grep -q pei-x86-64 || ! "$loader" --version >/dev/null 2>&1; then
-  echo "config-e2e: skipped, this machine cannot run $scr"
-  exit 0
-fi
-export WINELOADER=$loader
+source tests/win32/wine-session.sh
+wine_session_begin config-e2e "$scr"
 
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
-xvfb=$!
-trap 'kill $xvfb 2>/dev/null; wineserver -k 2>/dev/null; rm -rf "$work"' EXIT
-for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=:$(cat "$work/display")
-
-check() {  # check NAME CONDITION-RESULT [DETAIL]
-  if [ "$2" = 0 ]; then passed=$((passed + 1)); echo "ok: $1"; else failed=$((failed + 1)); echo "FAILED: $1 ${3:-}"; fi
-}
-reg() { "$loader" reg "$@" >/dev/null 2>&1; }
 drive() { "$loader" "$driver" "$@" 2>>"$work/driver.log" | tr -d '\r'; }
 # The value of a setting in the current preset's key (or the default preset).
 stored() {  # stored NAME [PRESET]
@@ -45,17 +27,7 @@ start_sheet() {
   saver=$!
   drive wait
 }
-wait_exit() {  # wait_exit SECONDS
-  local deadline=$((SECONDS + $1))
-  while kill -0 "$saver" 2>/dev/null; do
-    [ $SECONDS -ge $deadline ] && { kill "$saver"; return 1; }
-    sleep 0.1
-  done
-  wait "$saver"
-}
 
-"$loader" wineboot -i >/dev/null 2>&1
-reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f
 reg delete "$key" /f
 # Palette files go to a folder of this test.
 mkdir -p "$work/install/Palettes"
@@ -149,5 +121,4 @@ drive cancel
 wait_exit 10; check "Cancel closes the sheet" $?
 [ "$(stored WaveLength Night)" = 0x28 ]; check "Cancel discards the change" $?
 
-echo "config-e2e: $passed passed, $failed failed"
-[ "$failed" = 0 ]
+wine_session_end

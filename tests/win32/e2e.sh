@@ -9,30 +9,9 @@ cd "$(dirname "$0")/../.."
 build=${1:?usage: e2e.sh BUILD_DIR}
 scr=$build/saver/win32/Emberlux.scr
 host=$build/tests/PreviewHost.exe
-work=$(mktemp -d)
-export WINEDEBUG=-all WINEPREFIX=${WINEPREFIX:-$HOME/.wine-emberlux}
-passed=0
-failed=0
+source tests/win32/wine-session.sh
+wine_session_begin e2e "$scr"
 
-wine_of() { if objdump -f "$1" | grep -q pei-x86-64; then echo /usr/lib/wine/wine64; else echo /usr/lib/wine/wine; fi; }
-loader=$(wine_of "$scr")
-if ! "$loader" --version >/dev/null 2>&1; then
-  echo "e2e: skipped, this machine cannot run $scr"
-  exit 0
-fi
-export WINELOADER=$loader
-
-# A virtual display on a free number, which Xvfb writes once it is ready.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
-xvfb=$!
-trap 'kill $xvfb 2>/dev/null; wineserver -k 2>/dev/null; rm -rf "$work"' EXIT
-for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=:$(cat "$work/display")
-
-check() {  # check NAME CONDITION-RESULT [DETAIL]
-  if [ "$2" = 0 ]; then passed=$((passed + 1)); echo "ok: $1"; else failed=$((failed + 1)); echo "FAILED: $1 ${3:-}"; fi
-}
-reg() { "$loader" reg "$@" >/dev/null 2>&1; }
 screen_size() { xdpyinfo | sed -n 's/.*dimensions: *\([0-9x]*\) pixels.*/\1/p'; }
 # Mean colour of the lower third of the screen as "red green blue" (0..255).
 lower_colour() {
@@ -46,13 +25,15 @@ start_saver() {  # start_saver SWITCH...: runs the saver in the background; its 
   "$loader" "$scr" "$@" >>"$work/saver.log" 2>&1 &
   saver=$!
 }
-wait_exit() {  # wait_exit SECONDS: 0 when the saver ended in time with code 0
-  local deadline=$((SECONDS + $1))
-  while kill -0 "$saver" 2>/dev/null; do
-    [ $SECONDS -ge $deadline ] && { kill "$saver"; return 1; }
-    sleep 0.1
+# Waits until the screen shows fire (a first start of Wine can be slow); the
+# last screenshot is left in FILE.
+wait_for_fire() {  # wait_for_fire FILE SECONDS
+  local deadline=$((SECONDS + $2))
+  while [ $SECONDS -lt $deadline ]; do
+    import -window root "$1" 2>/dev/null && looks_like_fire "$1" && return 0
+    sleep 0.5
   done
-  wait "$saver"
+  return 1
 }
 window_named() { xdotool search --name "$1" 2>/dev/null | head -n 1; }
 wait_window() {  # wait_window REGEX SECONDS: the window id, or nothing
@@ -66,21 +47,14 @@ wait_window() {  # wait_window REGEX SECONDS: the window id, or nothing
 }
 clear_settings() { reg delete 'HKCU\Software\Norvane' /f; }
 
-# Wine prepares its prefix on first use; do it before anything is timed. With
-# no window manager on the virtual display, Wine must not wait for one when a
-# window goes (it would wait two seconds for each).
-"$loader" wineboot -i >/dev/null 2>&1
-reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f
 size_before=$(screen_size)
 
 echo "== full-screen run"
 clear_settings
 start_saver /s
-sleep 8
-import -window root "$work/shot1.png"
+wait_for_fire "$work/shot1.png" 30; check "/s shows fire in the lower part of the screen" $? "($(lower_colour "$work/shot1.png"))"
 sleep 1
 import -window root "$work/shot2.png"
-looks_like_fire "$work/shot1.png"; check "/s shows fire in the lower part of the screen" $? "($(lower_colour "$work/shot1.png"))"
 changed=$(compare -metric AE "$work/shot1.png" "$work/shot2.png" null: 2>&1 | cut -d' ' -f1)
 [ "${changed%.*}" -gt 1000 ]; check "/s animates (a second later $changed pixels differ)" $?
 xdotool key space
@@ -109,7 +83,8 @@ stored=$("$loader" reg query 'HKCU\Software\Norvane\Emberlux!\Presets' /v Passwo
 [ $? != 0 ]; check "the stored password is scrambled" $?
 
 start_saver /s
-sleep 8
+wait_for_fire "$work/protected.png" 30
+sleep 1.5
 xdotool key space
 ask=$(wait_window '^Emberlux! screensaver$' 10)
 check "a key press asks for the password" $([ -n "$ask" ]; echo $?)
@@ -132,7 +107,8 @@ reg add 'HKCU\Software\Norvane\Emberlux!\Presets' /v PrevRunPreset /t REG_DWORD 
 shown=""
 for run in 1 2 3 4; do
   start_saver /s
-  sleep 6
+  wait_for_fire "$work/cycle.png" 30
+  sleep 1.5
   xdotool key space
   wait_exit 5
   shown="$shown $("$loader" reg query 'HKCU\Software\Norvane\Emberlux!\Presets' /v CurrentPreset 2>/dev/null | tr -d '\r' | awk '/CurrentPreset/ {print $3}')"
@@ -143,9 +119,8 @@ echo "== a palette file that is gone"
 clear_settings
 reg add 'HKCU\Software\Norvane\Emberlux!\Presets' /v Palette /t REG_SZ /d gone.pal /f
 start_saver /s
-sleep 8
-import -window root "$work/gone.png"
-looks_like_fire "$work/gone.png"; check "a missing palette file still gives fire (the built-in palette)" $?
+wait_for_fire "$work/gone.png" 30; check "a missing palette file still gives fire (the built-in palette)" $?
+sleep 1.5
 xdotool key space
 wait_exit 3; check "and the run ends normally" $?
 
@@ -167,5 +142,4 @@ fi
 [ "$(screen_size)" = "$size_before" ]; check "the display size is back after the mode change" $?
 clear_settings
 
-echo "e2e: $passed passed, $failed failed"
-[ "$failed" = 0 ]
+wine_session_end
