@@ -13,6 +13,9 @@ cmake --preset win-x86_64 >/dev/null
 cmake --build build/win-x86_64 -j"$(nproc)" --target Emberlux >/dev/null
 scr=build/win-x86_64/saver/win32/Emberlux.scr
 export WINEDEBUG=-all WINEPREFIX=${WINEPREFIX:-$HOME/.wine-emberlux} WINELOADER=/usr/lib/wine/wine64
+# A Wine session left from another display would not show our window on this one.
+wineserver -k 2>/dev/null || true
+wineserver -w 2>/dev/null || true
 if [ -n "${DISPLAY:-}" ]; then
   echo "Starting $scr $switch; press any key to end it."
   exec /usr/lib/wine/wine64 "$scr" "$switch"

@@ -42,6 +42,10 @@ wine_session_begin() {
   trap 'kill $xvfb 2>/dev/null; wineserver -k 2>/dev/null; rm -rf "$work"' EXIT
   for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
   export DISPLAY=:$(cat "$work/display")
+  # A Wine session still running from an earlier step is tied to its display
+  # (or to none): windows of ours would not appear on this one.
+  wineserver -k 2>/dev/null
+  wineserver -w 2>/dev/null
   # Wine prepares its prefix on first use; do it before anything is timed. With
   # no window manager on the virtual display, Wine must not wait for one when a
   # window goes (it would wait two seconds for each).
