@@ -4,6 +4,18 @@
 
 #include <vector>
 
+namespace {
+// Frees the strip's bitmap when the toolbar goes.
+LRESULT CALLBACK ReleaseImagesWhenDestroyed(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                            DWORD_PTR images) {
+    if (message != WM_NCDESTROY) return DefSubclassProc(window, message, wParam, lParam);
+    const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
+    RemoveWindowSubclass(window, ReleaseImagesWhenDestroyed, id);
+    DeleteObject(reinterpret_cast<HBITMAP>(images));
+    return result;
+}
+}  // namespace
+
 HWND CreateToolbarStrip(HWND dialog, int placeholderId, int bitmapId, const int* commands, int count) {
     HWND placeholder = GetDlgItem(dialog, placeholderId);
     if (!placeholder || count <= 0) return nullptr;
@@ -24,6 +36,7 @@ HWND CreateToolbarStrip(HWND dialog, int placeholderId, int bitmapId, const int*
         DestroyWindow(toolbar);
         return nullptr;
     }
+    SetWindowSubclass(toolbar, ReleaseImagesWhenDestroyed, 1, reinterpret_cast<DWORD_PTR>(images));
     SendMessageA(toolbar, TB_SETBITMAPSIZE, 0, MAKELPARAM(16, 16));
     TBADDBITMAP add{nullptr, reinterpret_cast<UINT_PTR>(images)};
     SendMessageA(toolbar, TB_ADDBITMAP, count, reinterpret_cast<LPARAM>(&add));
