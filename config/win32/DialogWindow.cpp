@@ -1,4 +1,5 @@
 #include "config/win32/DialogWindow.h"
+#include "config/win32/SharedBackground.h"
 
 INT_PTR CDialogWindow::DoModal(HWND parent) {
     return DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(m_nTemplateId), parent, DialogProc,
@@ -53,4 +54,23 @@ std::string LoadResourceString(int id) {
     char text[512] = {};
     LoadStringA(GetModuleHandleA(nullptr), static_cast<UINT>(id), text, sizeof text);
     return text;
+}
+
+bool CDialogWindow::HandleTexture(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) {
+    switch (message) {
+    case WM_ERASEBKGND:
+        PaintAnchoredBackground(m_hWnd, reinterpret_cast<HDC>(wParam), GetAncestor(m_hWnd, GA_ROOT));
+        SetMessageResult(1);
+        result = TRUE;
+        return true;
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+        result = reinterpret_cast<INT_PTR>(
+            TexturedControlColour(message, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)));
+        return true;
+    default:
+        return false;
+    }
 }

@@ -28,6 +28,9 @@ protected:
     // Called for the message that ends the window (WM_NCDESTROY).
     virtual void OnFinalMessage() {}
     void SetMessageResult(LRESULT result) { SetWindowLongPtrA(m_hWnd, DWLP_MSGRESULT, result); }
+    // Paints the shared marble behind the dialog and lets its labels and boxes
+    // show it through; true (with `result`) when the message was one of those.
+    bool HandleTexture(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result);
 
     // The shared dispatch of the dialog procedures: binds the object at
     // WM_INITDIALOG and forwards the rest.

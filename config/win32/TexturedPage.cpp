@@ -36,17 +36,9 @@ bool CTexturedPage::OnKillActive() {
 }
 
 INT_PTR CTexturedPage::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    INT_PTR textured = 0;
+    if (HandleTexture(message, wParam, lParam, textured)) return textured;
     switch (message) {
-    case WM_ERASEBKGND:
-        PaintAnchoredBackground(m_hWnd, reinterpret_cast<HDC>(wParam), GetAncestor(m_hWnd, GA_ROOT));
-        SetMessageResult(1);
-        return TRUE;
-    case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLORBTN:
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORLISTBOX:
-        return reinterpret_cast<INT_PTR>(
-            TexturedControlColour(message, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)));
     case WM_NOTIFY: {
         const auto* header = reinterpret_cast<const NMHDR*>(lParam);
         if (header->code == PSN_SETACTIVE) {
