@@ -1,4 +1,5 @@
 #include "config/PageRules.h"
+#include "settings/TextSplit.h"
 
 #include <cstdio>
 
@@ -29,17 +30,7 @@ void ApplyMinMaxRule(bool minimumMoved, int& minimum, int& maximum) {
     }
 }
 
-std::vector<std::string> FireTextToLines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    while (start <= text.size()) {
-        std::size_t end = text.find('\n', start);
-        if (end == std::string::npos) end = text.size();
-        if (end > start) lines.push_back(text.substr(start, end - start));
-        start = end + 1;
-    }
-    return lines;
-}
+std::vector<std::string> FireTextToLines(const std::string& text) { return SplitNonEmpty(text, '\n'); }
 
 std::string LinesToFireText(const std::vector<std::string>& lines) {
     std::string text;

@@ -2,6 +2,7 @@
 #include "engine/GlowSpot.h"
 #include "engine/RandomTable.h"
 #include "platform/Resources.h"
+#include "settings/TextSplit.h"
 
 #include <algorithm>
 #include <cmath>
@@ -32,12 +33,7 @@ CFlamingText::CFlamingText(CFrameSource* engine, const std::string& oemText, int
                            const FlamingTextOptions& options)
     : m_pEngine(engine), m_nSequence(options.sequence), m_nSpeed(options.speed), m_nBurnType(options.burnType),
       m_nTrajectory(options.trajectory) {
-    for (std::size_t start = 0; start <= oemText.size();) {
-        std::size_t end = oemText.find('\n', start);
-        if (end == std::string::npos) end = oemText.size();
-        if (end > start) m_Lines.push_back(oemText.substr(start, end - start));
-        start = end + 1;
-    }
+    m_Lines = SplitNonEmpty(oemText, '\n');
     if (m_nTrajectory == kWanderingPath) m_nSpeed = std::max(1, static_cast<int>(m_nSpeed * 0.2222222222222222));
     m_dPhaseStep = m_nSpeed * 0.02 * 0.007;
     ResourceData font{};

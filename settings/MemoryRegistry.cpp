@@ -1,4 +1,5 @@
 #include "settings/MemoryRegistry.h"
+#include "settings/TextSplit.h"
 
 #include <cctype>
 
@@ -10,17 +11,7 @@ bool SameRegistryName(const std::string& a, const std::string& b) {
     return true;
 }
 
-std::vector<std::string> SplitKeyPath(const std::string& path) {
-    std::vector<std::string> parts;
-    std::size_t start = 0;
-    while (start <= path.size()) {
-        std::size_t end = path.find('\\', start);
-        if (end == std::string::npos) end = path.size();
-        if (end > start) parts.push_back(path.substr(start, end - start));
-        start = end + 1;
-    }
-    return parts;
-}
+std::vector<std::string> SplitKeyPath(const std::string& path) { return SplitNonEmpty(path, '\\'); }
 
 MemoryRegistry::Key* MemoryRegistry::Key::Find(const std::string& child) const {
     for (const auto& key : subkeys)
