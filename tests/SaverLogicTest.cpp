@@ -35,7 +35,7 @@ TEST(CommandLine, ThePreviewHandleIsADecimalNumber) {
 TEST(MouseMoveCloses, WaitsASecondThenTakesAReferenceThenNeedsSixteenPixels) {
     MousePoint reference = kNoMouseReference;
     EXPECT_FALSE(MouseMoveCloses(1000, reference, {500, 500}));
-    EXPECT_EQ(reference.x, -1) << "nothing is recorded in the first second";
+    EXPECT_EQ(reference.x, kNoMouseReference.x) << "nothing is recorded in the first second";
     EXPECT_FALSE(MouseMoveCloses(1001, reference, {100, 100}));
     EXPECT_EQ(reference.x, 100);
     EXPECT_FALSE(MouseMoveCloses(2000, reference, {115, 85}));
@@ -43,6 +43,13 @@ TEST(MouseMoveCloses, WaitsASecondThenTakesAReferenceThenNeedsSixteenPixels) {
     EXPECT_TRUE(MouseMoveCloses(2000, reference, {116, 100}));
     EXPECT_TRUE(MouseMoveCloses(2000, reference, {100, 84}));
     EXPECT_EQ(reference.x, 100) << "the reference stays where it was taken";
+}
+
+TEST(MouseMoveCloses, PositionsLeftOfAndAboveThePrimaryMonitorCount) {
+    MousePoint reference = kNoMouseReference;
+    EXPECT_FALSE(MouseMoveCloses(2000, reference, {-1, -1}));
+    EXPECT_FALSE(MouseMoveCloses(2000, reference, {-10, -1})) << "(-1, -1) is a reference like any other";
+    EXPECT_TRUE(MouseMoveCloses(2000, reference, {-17, -1}));
 }
 
 TEST(FrameConversion, DibRowsArePaddedToFourBytes) {

@@ -1,25 +1,39 @@
 #include "saver/win32/CinderwellWnd.h"
 #include "platform/MessageBox.h"
+#include "saver/win32/FullScreenRun.h"
 #include "saver/win32/GdiDesktopCapture.h"
-#include "saver/win32/PasswordDlg.h"
 #include "saver/win32/ProgressWindow.h"
 #include "saver/win32/WindowObject.h"
-#include "settings/Presets.h"
 #include "sound/SoundPlayer.h"
+
+#include <new>
 
 namespace {
 const char* const kWindowClass = "EmberluxSaverWindow";
 }  // namespace
 
-CCinderwellWnd::CCinderwellWnd() : m_pCinderwell(new CFireEngine) {}
+CCinderwellWnd::CCinderwellWnd(FullScreenRun& run, const WindowPlan& plan)
+    : m_Run(run), m_Plan(plan), m_pCinderwell(new CFireEngine) {}
 
 CCinderwellWnd::~CCinderwellWnd() = default;
 
-BOOL CCinderwellWnd::Create(const RECT& rect, HWND parent) {
-    if (!RegisterWindowClass(kWindowClass, WindowProc, nullptr)) return FALSE;
-    return CreateWindowExA(WS_EX_TOPMOST, kWindowClass, "", WS_POPUP | WS_VISIBLE, rect.left, rect.top,
-                           rect.right - rect.left, rect.bottom - rect.top, parent, nullptr, GetModuleHandleA(nullptr),
-                           this) != nullptr;
+BOOL CCinderwellWnd::Create(const Settings& settings) {
+    if (!RegisterWindowClass(kWindowClass, WindowProc, nullptr)) {
+        delete this;
+        return FALSE;
+    }
+    m_pSettings = &settings;
+    // Only the primary window takes the focus; the others never steal it.
+    const DWORD exStyle = WS_EX_TOPMOST | (m_Plan.primary ? 0 : WS_EX_NOACTIVATE);
+    const MonitorArea& area = m_Plan.area;
+    if (CreateWindowExA(exStyle, kWindowClass, "", WS_POPUP, area.left, area.top, area.width, area.height, nullptr,
+                        nullptr, GetModuleHandleA(nullptr), this)) {
+        m_pSettings = nullptr;
+        return TRUE;
+    }
+    // A window that was made and destroyed again has deleted this object already.
+    if (!m_hWnd) delete this;
+    return FALSE;
 }
 
 LRESULT CALLBACK CCinderwellWnd::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -34,13 +48,13 @@ LRESULT CALLBACK CCinderwellWnd::WindowProc(HWND window, UINT message, WPARAM wP
 }
 
 LRESULT CCinderwellWnd::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    RenderFlags& flags = SaverFlags();
     switch (message) {
     case WM_CREATE:
         if (DefWindowProcA(m_hWnd, message, wParam, lParam) == -1) return -1;
         return InitSaver() ? 0 : -1;
     case WM_CLOSE:
-        OnClose();
+        if (m_Plan.primary) m_Run.Close();
+        else m_Run.RequestClose();
         return 0;
     case WM_SYSCOMMAND:
         if (wParam == SC_SCREENSAVE || wParam == SC_CLOSE) return 0;
@@ -49,13 +63,14 @@ LRESULT CCinderwellWnd::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         SetCursor(nullptr);
         break;
     case WM_ACTIVATE:
-        if (LOWORD(wParam) == WA_INACTIVE && !flags.pauseRequested) PostClose();
+        // Activation moving between the run's own windows is no deactivation.
+        if (LOWORD(wParam) == WA_INACTIVE && !m_Run.AskingPassword() && !m_Run.Owns(reinterpret_cast<HWND>(lParam)))
+            m_Run.RequestClose();
         break;
-    case WM_MOUSEMOVE: {
-        const MousePoint point{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-        if (MouseMoveCloses(MonotonicMilliseconds() - m_nStartTicks, m_ptMouseRef, point)) PostClose();
+    case WM_MOUSEMOVE:
+        m_Run.MouseMoved(MousePoint{m_Plan.area.left + static_cast<short>(LOWORD(lParam)),
+                                    m_Plan.area.top + static_cast<short>(HIWORD(lParam))});
         break;
-    }
     case WM_LBUTTONDOWN:
     case WM_MBUTTONDOWN:
     case WM_RBUTTONDOWN:
@@ -64,10 +79,10 @@ LRESULT CCinderwellWnd::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SYSCHAR:
     case WM_CAPTURECHANGED:
     case WM_CANCELMODE:
-        PostClose();
+        m_Run.RequestClose();
         break;
     case WM_NCACTIVATE:
-        if (wParam == 0 && !flags.pauseRequested) return FALSE;
+        if (wParam == 0 && !m_Run.AskingPassword()) return FALSE;
         break;
     case WM_POWERBROADCAST:
         if (wParam == PBT_APMQUERYSUSPEND) return BROADCAST_QUERY_DENY;
@@ -86,19 +101,16 @@ LRESULT CCinderwellWnd::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcA(m_hWnd, message, wParam, lParam);
 }
 
+// Builds the engine while the window is still hidden, so the desktop it
+// photographs is the user's and the turbulence progress shows on the desktop,
+// then opens the output.
 bool CCinderwellWnd::InitSaver() {
-    Settings settings;
-    if (!settings.Load()) {
-        ShowMessageBox(m_hWnd, "Error loading settings.", MessageIcon::None);
-        return false;
-    }
-    if (!CyclePreset(settings)) return false;
-    CSoundPlayer::SetMainWindow(m_hWnd);
-    GdiDesktopCapture desktop;
+    if (m_Plan.primary) CSoundPlayer::SetMainWindow(m_hWnd);
+    GdiDesktopCapture desktop(m_Plan.area);
     ProgressWindow progress;
     m_pCinderwell->SetDesktopSource(&desktop);
     m_pCinderwell->SetTurbulenceProgress(&progress);
-    const int created = m_pCinderwell->Create(settings);
+    const int created = m_pCinderwell->Create(*m_pSettings);
     m_pCinderwell->SetDesktopSource(nullptr);
     m_pCinderwell->SetTurbulenceProgress(nullptr);
     progress.End();
@@ -111,86 +123,26 @@ bool CCinderwellWnd::InitSaver() {
     HDC screen = GetDC(nullptr);
     GetSystemPaletteEntries(screen, 0, 256, reinterpret_cast<PALETTEENTRY*>(systemPalette.entries));
     ReleaseDC(nullptr, screen);
-    int useDirectX = 1;
-    settings.GetInt(SettingId::UseDirectX, useDirectX);
-    settings.GetInt(SettingId::XRes, m_nXRes);
-    settings.GetInt(SettingId::YRes, m_nYRes);
-    if (!m_Output.OpenDisplay(m_hWnd, useDirectX != 0, m_nXRes, m_nYRes, firePalette, systemPalette)) return false;
-    m_nStartTicks = MonotonicMilliseconds();
-    SystemParametersInfoA(SPI_SCREENSAVERRUNNING, TRUE, &m_bPrevSaverRunning, 0);
+    if (!m_Output.OpenDisplay(m_hWnd, m_Plan.useDirectX, m_Plan.mayChangeMode, m_Plan.outputWidth,
+                              m_Plan.outputHeight, firePalette, systemPalette))
+        return false;
     try {
-        m_FrameBits.resize(static_cast<std::size_t>(m_nXRes) * m_nYRes);
+        m_FrameBits.resize(static_cast<std::size_t>(m_Plan.fieldWidth) * m_Plan.fieldHeight);
     } catch (const std::bad_alloc&) {
         return false;
     }
-    // The running flag is set before the thread starts, so a window destroyed
-    // at once still waits for its thread.
-    RenderFlags& flags = SaverFlags();
-    flags.running = 1;
-    HANDLE thread = CreateThread(nullptr, 0, RenderThreadProc, this, 0, nullptr);
-    if (!thread) {
-        flags.running = 0;
-        return false;
-    }
-    CloseHandle(thread);
     return true;
 }
 
-DWORD WINAPI CCinderwellWnd::RenderThreadProc(LPVOID window) {
-    RunRenderLoop(SaverFlags(), *static_cast<CCinderwellWnd*>(window));
-    return 0;
-}
-
 int CCinderwellWnd::RenderFrame() {
-    RenderFlags& flags = SaverFlags();
-    if (flags.inFrame) return 0;
-    flags.inFrame = 1;
-    int shown = 0;
-    if (m_pCinderwell->Step() && m_pCinderwell->RenderTo(m_FrameBits.data()))
-        shown = m_Output.PresentFrame(m_hWnd, *m_pCinderwell, m_FrameBits.data(), flags.pauseRequested != 0);
-    flags.inFrame = 0;
-    return shown;
-}
-
-void CCinderwellWnd::PauseRendering() {
-    if (::PauseRendering(SaverFlags())) m_Output.ShowSystemPalette();
-}
-
-void CCinderwellWnd::ResumeRendering() {
-    if (CanResume(SaverFlags())) m_Output.ShowFirePalette();
-    ::ResumeRendering(SaverFlags());
-}
-
-bool CCinderwellWnd::AskPassword() {
-    PauseRendering();
-    const INT_PTR result = CPasswordDlg(m_hWnd).DoModal();
-    ResumeRendering();
-    return result == IDOK;
-}
-
-void CCinderwellWnd::OnClose() {
-    RenderFlags& flags = SaverFlags();
-    if (flags.pauseRequested) return;
-    Settings settings;
-    settings.Load();
-    std::string password;
-    settings.GetString(SettingId::Password, password);
-    if (!password.empty() && !AskPassword()) {
-        POINT cursor{};
-        GetCursorPos(&cursor);
-        m_ptMouseRef = MousePoint{cursor.x, cursor.y};
-        return;
-    }
-    StopRendering(flags);
-    m_Output.RestoreDisplay();
-    DestroyWindow(m_hWnd);
+    if (!m_pCinderwell->Step() || !m_pCinderwell->RenderTo(m_FrameBits.data())) return 0;
+    return m_Output.PresentFrame(m_hWnd, *m_pCinderwell, m_FrameBits.data(), SaverFlags().pauseRequested != 0);
 }
 
 void CCinderwellWnd::PostNcDestroy() {
     // A set-up that failed after the display was switched still switches it back.
     m_Output.RestoreDisplay();
-    SystemParametersInfoA(SPI_SCREENSAVERRUNNING, FALSE, &m_bPrevSaverRunning, 0);
-    PostQuitMessage(0);
+    if (m_Plan.primary) CSoundPlayer::SetMainWindow(nullptr);
+    m_Run.WindowGone(this);
     delete this;
-    CSoundPlayer::SetMainWindow(nullptr);
 }

@@ -1,47 +1,50 @@
 #pragma once
 #include "engine/FireEngine.h"
-#include "saver/CloseRules.h"
-#include "saver/RenderLoop.h"
+#include "saver/ScreenPlan.h"
 #include "saver/win32/DisplayOutput.h"
+#include "settings/Settings.h"
 
 #include <windows.h>
 
 #include <memory>
 #include <vector>
 
-// The full-screen saver window: it owns the fire engine, the frame buffer and
-// the output, and a render thread that produces frames until it is told to stop.
-// Any key, click, deactivation or noticeable mouse movement ends the run, after
-// the password check when a password is set.
-class CCinderwellWnd : public FrameRenderer {
+class FullScreenRun;
+
+// One full-screen saver window: it covers one monitor and owns that monitor's
+// fire engine, frame buffer and output. Input only asks the run to close; the
+// run draws every window's frames on its render thread.
+class CCinderwellWnd {
 public:
-    CCinderwellWnd();
-    ~CCinderwellWnd() override;
+    CCinderwellWnd(FullScreenRun& run, const WindowPlan& plan);
+    ~CCinderwellWnd();
     CCinderwellWnd(const CCinderwellWnd&) = delete;
     CCinderwellWnd& operator=(const CCinderwellWnd&) = delete;
 
-    // Creates the window; its set-up runs inside. On failure the object has
-    // already been deleted with its window and must not be used again.
-    BOOL Create(const RECT& rect, HWND parent);
-    int RenderFrame() override;
+    // Creates the window, hidden; its set-up runs inside and builds the engine
+    // from `settings`. On failure the object has already been deleted with its
+    // window and must not be used again.
+    BOOL Create(const Settings& settings);
+    // Steps the engine, renders and presents one frame (render thread only).
+    int RenderFrame();
+    void PauseOutput() { m_Output.ShowSystemPalette(); }
+    void ResumeOutput() { m_Output.ShowFirePalette(); }
+    // Switches the display back when this window changed it (once).
+    void RestoreDisplay() { m_Output.RestoreDisplay(); }
+
+    HWND Handle() const { return m_hWnd; }
+    const WindowPlan& Plan() const { return m_Plan; }
 
 private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    static DWORD WINAPI RenderThreadProc(LPVOID window);
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
     bool InitSaver();
-    void OnClose();
-    void PostClose() { PostMessageA(m_hWnd, WM_CLOSE, 0, 0); }
-    void PauseRendering();
-    void ResumeRendering();
-    bool AskPassword();
     void PostNcDestroy();
 
+    FullScreenRun& m_Run;
+    WindowPlan m_Plan;
     HWND m_hWnd = nullptr;
-    int m_nXRes = 0, m_nYRes = 0;
-    BOOL m_bPrevSaverRunning = FALSE;
-    MousePoint m_ptMouseRef = kNoMouseReference;
-    long long m_nStartTicks = 0;
+    const Settings* m_pSettings = nullptr;  // only while the window is being created
     std::unique_ptr<CFireEngine> m_pCinderwell;
     DisplayOutput m_Output;
     std::vector<std::uint8_t> m_FrameBits;

@@ -23,12 +23,12 @@ LPDIRECTDRAW CreateDirectDraw() {
     return directDraw;
 }
 
-int DisplayOutput::OpenDisplay(HWND window, bool useDirectX, int width, int height, const FirePalette& firePalette,
-                               const FirePalette& systemPalette) {
+int DisplayOutput::OpenDisplay(HWND window, bool useDirectX, bool mayChangeMode, int width, int height,
+                               const FirePalette& firePalette, const FirePalette& systemPalette) {
     m_nXRes = width;
     m_nYRes = height;
     m_bUseDirectX = useDirectX && OpenDirectDraw(window, firePalette, systemPalette);
-    return m_bUseDirectX ? 1 : OpenGdi(window, firePalette);
+    return m_bUseDirectX ? 1 : OpenGdi(window, mayChangeMode, firePalette);
 }
 
 bool DisplayOutput::OpenDirectDraw(HWND window, const FirePalette& firePalette, const FirePalette& systemPalette) {
@@ -61,10 +61,11 @@ bool DisplayOutput::OpenDirectDraw(HWND window, const FirePalette& firePalette, 
     return false;
 }
 
-int DisplayOutput::OpenGdi(HWND window, const FirePalette& firePalette) {
+int DisplayOutput::OpenGdi(HWND window, bool mayChangeMode, const FirePalette& firePalette) {
     m_dmSaved.dmSize = sizeof m_dmSaved;
     EnumDisplaySettingsA(nullptr, ENUM_CURRENT_SETTINGS, &m_dmSaved);
-    if (static_cast<int>(m_dmSaved.dmPelsHeight) != m_nYRes || static_cast<int>(m_dmSaved.dmPelsWidth) != m_nXRes) {
+    if (mayChangeMode &&
+        (static_cast<int>(m_dmSaved.dmPelsHeight) != m_nYRes || static_cast<int>(m_dmSaved.dmPelsWidth) != m_nXRes)) {
         DEVMODEA mode = m_dmSaved;
         mode.dmPelsWidth = static_cast<DWORD>(m_nXRes);
         mode.dmPelsHeight = static_cast<DWORD>(m_nYRes);

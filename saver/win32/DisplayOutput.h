@@ -18,9 +18,10 @@ public:
     DisplayOutput& operator=(const DisplayOutput&) = delete;
 
     // Opens DirectDraw when `useDirectX`, silently falling back to GDI; 0 only
-    // when the GDI display-mode change is refused.
-    int OpenDisplay(HWND window, bool useDirectX, int width, int height, const FirePalette& firePalette,
-                    const FirePalette& systemPalette);
+    // when the GDI display-mode change is refused. Without `mayChangeMode` the
+    // GDI path draws at the window's size and leaves the display mode alone.
+    int OpenDisplay(HWND window, bool useDirectX, bool mayChangeMode, int width, int height,
+                    const FirePalette& firePalette, const FirePalette& systemPalette);
     // Uploads a changed palette and copies the frame to the screen (a blank
     // screen on the DirectDraw path while `blank`). 1 when it reached the screen.
     int PresentFrame(HWND window, CFireEngine& engine, const std::uint8_t* frame, bool blank);
@@ -38,7 +39,7 @@ public:
 
 private:
     bool OpenDirectDraw(HWND window, const FirePalette& firePalette, const FirePalette& systemPalette);
-    int OpenGdi(HWND window, const FirePalette& firePalette);
+    int OpenGdi(HWND window, bool mayChangeMode, const FirePalette& firePalette);
     int PresentDirectDraw(const std::uint8_t* frame, bool blank);
     int PresentGdi(HWND window, const std::uint8_t* frame);
 

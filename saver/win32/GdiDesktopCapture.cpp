@@ -25,7 +25,7 @@ int GdiDesktopCapture::Capture(DesktopImage& image) {
     CaptureObjects gdi;
     gdi.screen = GetDC(nullptr);
     if (!gdi.screen) return 0;
-    const int width = GetDeviceCaps(gdi.screen, HORZRES), height = GetDeviceCaps(gdi.screen, VERTRES);
+    const int width = m_Area.width, height = m_Area.height;
     gdi.memory = CreateCompatibleDC(gdi.screen);
     if (!gdi.memory || width < 1 || height < 1) return 0;
     BITMAPINFO info{};
@@ -39,7 +39,7 @@ int GdiDesktopCapture::Capture(DesktopImage& image) {
     gdi.section = CreateDIBSection(gdi.screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     if (!gdi.section || !bits) return 0;
     gdi.previous = SelectObject(gdi.memory, gdi.section);
-    if (!BitBlt(gdi.memory, 0, 0, width, height, gdi.screen, 0, 0, SRCCOPY)) return 0;
+    if (!BitBlt(gdi.memory, 0, 0, width, height, gdi.screen, m_Area.left, m_Area.top, SRCCOPY)) return 0;
     GdiFlush();
     // Section rows are padded to 4 bytes; the image keeps them 3 x width apart.
     const std::size_t stride = (static_cast<std::size_t>(width) * 3 + 3) & ~static_cast<std::size_t>(3);

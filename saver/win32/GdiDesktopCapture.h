@@ -1,8 +1,14 @@
 #pragma once
 #include "platform/DesktopImage.h"
+#include "saver/MonitorLayout.h"
 
-// Photographs the screen through GDI into a 24-bit bottom-up section.
+// Photographs one monitor's part of the screen through GDI into a 24-bit
+// bottom-up section.
 class GdiDesktopCapture : public DesktopSource {
 public:
+    explicit GdiDesktopCapture(const MonitorArea& area) : m_Area(area) {}
     int Capture(DesktopImage& image) override;
+
+private:
+    MonitorArea m_Area;
 };

@@ -5,7 +5,8 @@
 #include "engine/RandomTable.h"
 #include "platform/MessageBox.h"
 #include "saver/CommandLine.h"
-#include "saver/win32/CinderwellWnd.h"
+#include "saver/win32/FullScreenRun.h"
+#include "saver/win32/Win32MonitorList.h"
 #include "saver/win32/ConfigureMode.h"
 #include "saver/win32/PreviewWnd.h"
 #include "settings/RegistryStore.h"
@@ -28,20 +29,9 @@ bool InitInstance(const char* commandLine) {
         RunConfiguration();
         return false;
     case SaverMode::FullScreen: {
-        CCinderwellWnd* saver = new (std::nothrow) CCinderwellWnd;
-        if (!saver) {
-            ShowMessageBox(nullptr, "Error memory allocating for CCinderwellWnd.", MessageIcon::None);
-            return false;
-        }
-        const RECT screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-        if (!saver->Create(screen, nullptr)) {
-            ShowMessageBox(nullptr,
-                           "Can't create main screen saver window.\nPlease Try to turn off \"Use DirectX mode\" option "
-                           "in screensaver settings dialog.",
-                           MessageIcon::None);
-            return false;
-        }
-        return true;
+        static FullScreenRun run;
+        Win32MonitorList monitors;
+        return run.Start(monitors);
     }
     case SaverMode::Preview: {
         g_bMute = 1;

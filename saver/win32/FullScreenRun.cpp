@@ -1,0 +1,171 @@
+#include "saver/win32/FullScreenRun.h"
+#include "platform/MessageBox.h"
+#include "saver/ScreenPlan.h"
+#include "saver/win32/CinderwellWnd.h"
+#include "saver/win32/PasswordDlg.h"
+#include "settings/Presets.h"
+
+#include <algorithm>
+#include <new>
+#include <string>
+
+namespace {
+void ShowCannotStart() {
+    ShowMessageBox(nullptr,
+                   "Can't create main screen saver window.\nPlease Try to turn off \"Use DirectX mode\" option in "
+                   "screensaver settings dialog.",
+                   MessageIcon::None);
+}
+
+DWORD WINAPI RenderThreadProc(LPVOID run) {
+    RunRenderLoop(SaverFlags(), *static_cast<FullScreenRun*>(run));
+    return 0;
+}
+
+// The record one window's engine is built from: its own field size, and the
+// sound only on the primary monitor.
+bool WindowSettings(const Settings& settings, const WindowPlan& plan, Settings& own) {
+    if (!own.CopyFrom(settings)) return false;
+    own.SetInt(SettingId::XRes, plan.fieldWidth);
+    own.SetInt(SettingId::YRes, plan.fieldHeight);
+    if (!plan.primary) own.SetInt(SettingId::BackgroundSoundEnable, 0);
+    return true;
+}
+}  // namespace
+
+bool FullScreenRun::Start(MonitorList& monitors) {
+    Settings settings;
+    if (!settings.Load()) {
+        ShowMessageBox(nullptr, "Error loading settings.", MessageIcon::None);
+        ShowCannotStart();
+        return false;
+    }
+    if (!CyclePreset(settings)) {
+        ShowCannotStart();
+        return false;
+    }
+    int useDirectX = 1, xRes = 0, yRes = 0;
+    settings.GetInt(SettingId::UseDirectX, useDirectX);
+    settings.GetInt(SettingId::XRes, xRes);
+    settings.GetInt(SettingId::YRes, yRes);
+    std::vector<WindowPlan> plans;
+    try {
+        std::vector<MonitorArea> reported;
+        monitors.Enumerate(reported);
+        plans = PlanFullScreen(ScreensToCover(reported), GetSystemMetrics(SM_CXSCREEN),
+                               GetSystemMetrics(SM_CYSCREEN), xRes, yRes, useDirectX);
+        m_Windows.reserve(plans.size());
+    } catch (const std::bad_alloc&) {
+        ShowCannotStart();
+        return false;
+    }
+    for (const WindowPlan& plan : plans) {
+        Settings own;
+        CCinderwellWnd* window = new (std::nothrow) CCinderwellWnd(*this, plan);
+        if (!window) {
+            DestroyWindows();
+            ShowMessageBox(nullptr, "Error memory allocating for CCinderwellWnd.", MessageIcon::None);
+            return false;
+        }
+        if (!WindowSettings(settings, plan, own) || !window->Create(own)) {
+            DestroyWindows();
+            ShowCannotStart();
+            return false;
+        }
+        m_Windows.push_back(window);
+        if (plan.primary) m_hPrimary = window->Handle();
+    }
+    SystemParametersInfoA(SPI_SCREENSAVERRUNNING, TRUE, &m_bPrevSaverRunning, 0);
+    m_bSaverRunningSet = true;
+    // Every window is on the screen before the first frame is drawn: a window
+    // DC taken while its window is still being shown can stay clipped to
+    // nothing (seen under Wine after a refused DirectDraw mode: black for good).
+    for (auto window = m_Windows.rbegin(); window != m_Windows.rend(); ++window)
+        ShowWindow((*window)->Handle(), (*window)->Plan().primary ? SW_SHOW : SW_SHOWNOACTIVATE);
+    for (CCinderwellWnd* window : m_Windows) UpdateWindow(window->Handle());
+    m_nStartTicks = MonotonicMilliseconds();
+    // The running flag is set before the thread starts, so windows destroyed
+    // at once still wait for it.
+    RenderFlags& flags = SaverFlags();
+    flags.running = 1;
+    HANDLE thread = CreateThread(nullptr, 0, RenderThreadProc, this, 0, nullptr);
+    if (!thread) {
+        flags.running = 0;
+        DestroyWindows();
+        ShowCannotStart();
+        return false;
+    }
+    CloseHandle(thread);
+    return true;
+}
+
+int FullScreenRun::RenderFrame() {
+    RenderFlags& flags = SaverFlags();
+    if (flags.inFrame) return 0;
+    flags.inFrame = 1;
+    int shown = 0;
+    for (CCinderwellWnd* window : m_Windows) shown |= window->RenderFrame();
+    flags.inFrame = 0;
+    return shown;
+}
+
+void FullScreenRun::RequestClose() { PostMessageA(m_hPrimary, WM_CLOSE, 0, 0); }
+
+void FullScreenRun::Close() {
+    if (AskingPassword()) return;
+    Settings settings;
+    settings.Load();
+    std::string password;
+    settings.GetString(SettingId::Password, password);
+    if (!password.empty() && !AskPassword()) {
+        POINT cursor{};
+        GetCursorPos(&cursor);
+        m_ptMouseRef = MousePoint{cursor.x, cursor.y};
+        return;
+    }
+    StopRendering(SaverFlags());
+    for (CCinderwellWnd* window : m_Windows) window->RestoreDisplay();
+    DestroyWindows();
+}
+
+// With one window the fire is parked while the dialog is up (DirectDraw shows
+// the system palette and a blank screen behind it). With several, every
+// window draws through GDI around the dialog and burns on.
+bool FullScreenRun::AskPassword() {
+    RenderFlags& flags = SaverFlags();
+    const bool park = m_Windows.size() == 1;
+    m_bAskingPassword = true;
+    if (park && PauseRendering(flags)) m_Windows.front()->PauseOutput();
+    const INT_PTR result = CPasswordDlg(m_hPrimary).DoModal();
+    if (park) {
+        if (CanResume(flags)) m_Windows.front()->ResumeOutput();
+        ResumeRendering(flags);
+    }
+    m_bAskingPassword = false;
+    return result == IDOK;
+}
+
+void FullScreenRun::MouseMoved(MousePoint screenPoint) {
+    if (MouseMoveCloses(MonotonicMilliseconds() - m_nStartTicks, m_ptMouseRef, screenPoint)) RequestClose();
+}
+
+bool FullScreenRun::Owns(HWND window) const {
+    return window && std::any_of(m_Windows.begin(), m_Windows.end(),
+                                 [window](const CCinderwellWnd* own) { return own->Handle() == window; });
+}
+
+// Secondary windows first, the primary last; each leaves the list as it goes.
+void FullScreenRun::DestroyWindows() {
+    for (std::size_t i = m_Windows.size(); i-- > 0;)
+        if (i < m_Windows.size()) DestroyWindow(m_Windows[i]->Handle());
+}
+
+void FullScreenRun::WindowGone(CCinderwellWnd* window) {
+    const auto gone = std::find(m_Windows.begin(), m_Windows.end(), window);
+    if (gone == m_Windows.end()) return;
+    m_Windows.erase(gone);
+    if (!m_Windows.empty()) return;
+    if (m_bSaverRunningSet) SystemParametersInfoA(SPI_SCREENSAVERRUNNING, FALSE, &m_bPrevSaverRunning, 0);
+    m_bSaverRunningSet = false;
+    PostQuitMessage(0);
+}

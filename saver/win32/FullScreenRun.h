@@ -1,0 +1,44 @@
+#pragma once
+#include "saver/CloseRules.h"
+#include "saver/MonitorLayout.h"
+#include "saver/RenderLoop.h"
+
+#include <windows.h>
+
+#include <vector>
+
+class CCinderwellWnd;
+
+// A full-screen run: one saver window per monitor, each with its own fire, and
+// one render thread that draws them in turn (engines share the random table,
+// so they step one at a time). Any window's input ends the run; the primary
+// window's thread closes every window together, after the password check
+// when a password is set.
+class FullScreenRun : public FrameRenderer {
+public:
+    // Loads the settings, moves on to the next preset, makes the windows, shows
+    // them and starts the render thread. False when the run cannot start (a
+    // message has been shown where the cause has one of its own).
+    bool Start(MonitorList& monitors);
+    int RenderFrame() override;
+
+    // For the windows, on the window thread:
+    void RequestClose();
+    void Close();
+    void MouseMoved(MousePoint screenPoint);
+    bool Owns(HWND window) const;
+    bool AskingPassword() const { return m_bAskingPassword || SaverFlags().pauseRequested; }
+    void WindowGone(CCinderwellWnd* window);
+
+private:
+    bool AskPassword();
+    void DestroyWindows();
+
+    std::vector<CCinderwellWnd*> m_Windows;  // primary first; each deletes itself with its window
+    HWND m_hPrimary = nullptr;
+    bool m_bAskingPassword = false;
+    BOOL m_bPrevSaverRunning = FALSE;
+    bool m_bSaverRunningSet = false;
+    MousePoint m_ptMouseRef = kNoMouseReference;
+    long long m_nStartTicks = 0;
+};

@@ -1,0 +1,8 @@
+#pragma once
+#include "saver/MonitorLayout.h"
+
+// The system's monitors, from EnumDisplayMonitors and GetMonitorInfo.
+class Win32MonitorList : public MonitorList {
+public:
+    int Enumerate(std::vector<MonitorArea>& monitors) override;
+};
