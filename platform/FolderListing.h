@@ -13,6 +13,9 @@ struct FolderEntry {
 // folder yields nothing.
 std::vector<FolderEntry> ListPaletteFolder(const std::string& folder);
 
+// Whether `path` names an existing folder.
+bool FolderExists(const std::string& path);
+
 // Whether two file names are the same name for this platform's file system
 // (case ignored, multi-byte characters respected).
 bool SameFileName(const std::string& a, const std::string& b);

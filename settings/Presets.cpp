@@ -1,5 +1,4 @@
 #include "settings/Presets.h"
-#include "platform/ProgramPath.h"
 #include "settings/RegistryStore.h"
 
 namespace {
@@ -85,12 +84,4 @@ std::string ScramblePassword(const std::string& text) {
 
 bool IsStorablePassword(const std::string& password) {
     return password.size() <= kMaxPasswordLength && ScramblePassword(password).size() == password.size();
-}
-
-std::string GetInstallDirectory() {
-    if (RegistryStore* store = RegistryStore::Instance()) {
-        const std::string path = store->ReadString("", "InstallPath", "");
-        if (!path.empty() && path.size() <= 255) return path;
-    }
-    return GetProgramDirectory();
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include "settings/InstallDirectory.h"  // GetInstallDirectory, for the users of presets
 #include "settings/Settings.h"
 
 #include <string>
@@ -29,7 +30,3 @@ constexpr std::size_t kMaxPasswordLength = 255;
 // equals the key byte at its position (it would scramble to a zero byte and
 // cut the stored password short).
 bool IsStorablePassword(const std::string& password);
-
-// The `InstallPath` value of the application key when present and shorter
-// than 256 characters, otherwise the program's own folder.
-std::string GetInstallDirectory();

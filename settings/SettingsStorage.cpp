@@ -1,5 +1,6 @@
 // Load, Save and the preset selection of the settings record.
 #include "settings/LoadNormalisation.h"
+#include "settings/InstallDirectory.h"
 #include "settings/Presets.h"
 #include "settings/RegistryStore.h"
 #include "settings/SettingsTable.h"

@@ -38,6 +38,7 @@ std::string StringOf(const SettingsReader& settings, int id) {
 class StoreTest : public testing::TestWithParam<Backend> {
 protected:
     void SetUp() override {
+        SetMachineInstallSources({[] { return std::unique_ptr<RegistryBackend>(); }, {}});
         if (GetParam() == Backend::Memory)
             RegistryStore::SetBackendFactory([] { return std::make_unique<MemoryRegistry>(); });
         else
@@ -47,6 +48,7 @@ protected:
     }
     void TearDown() override {
         RegistryStore::SetBackendFactory(nullptr);
+        SetMachineInstallSources({});
         if (GetParam() == Backend::Platform) RemoveScratchPlatformRegistry(ScratchName());
     }
     void MakePreset(const std::string& name, int sparkles) {
@@ -241,6 +243,7 @@ TEST(NoStore, LoadSaveAndPresetsFailAndTheRecordIsUnchanged) {
         bool OpenApplicationKey() override { return false; }
     };
     RegistryStore::SetBackendFactory([] { return std::make_unique<Unopenable>(); });
+    SetMachineInstallSources({[] { return std::unique_ptr<RegistryBackend>(); }, {}});
     EXPECT_EQ(RegistryStore::Instance(), nullptr);
     Settings settings;
     settings.SetInt(SettingId::SparklesCount, 3);
@@ -255,6 +258,7 @@ TEST(NoStore, LoadSaveAndPresetsFailAndTheRecordIsUnchanged) {
     EXPECT_EQ(StringOf(settings, SettingId::CurrentPreset), "Default preset") << "the name was set back";
     EXPECT_EQ(GetInstallDirectory(), GetProgramDirectory());
     RegistryStore::SetBackendFactory(nullptr);
+    SetMachineInstallSources({});
 }
 
 TEST(ScramblePassword, IsItsOwnInverseAndUsesTheFiveByteKey) {

@@ -28,3 +28,8 @@ std::vector<FolderEntry> ListPaletteFolder(const std::string& folder) {
 bool SameFileName(const std::string& a, const std::string& b) {
     return strcasecmp(a.c_str(), b.c_str()) == 0;
 }
+
+bool FolderExists(const std::string& path) {
+    struct stat info {};
+    return stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}

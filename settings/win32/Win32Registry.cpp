@@ -27,7 +27,8 @@ bool OpenForReading(HKEY parent, const std::string& key, OpenKey& out) {
 }
 }  // namespace
 
-Win32Registry::Win32Registry(std::string applicationKey) : m_sApplicationKey(std::move(applicationKey)) {}
+Win32Registry::Win32Registry(std::string applicationKey, Hive hive)
+    : m_sApplicationKey(std::move(applicationKey)), m_eHive(hive) {}
 
 Win32Registry::~Win32Registry() {
     if (m_hKey) RegCloseKey(m_hKey);
@@ -35,6 +36,8 @@ Win32Registry::~Win32Registry() {
 
 bool Win32Registry::OpenApplicationKey() {
     const char* key = m_sApplicationKey.c_str();
+    if (m_eHive == Hive::LocalMachineReadOnly)
+        return RegOpenKeyExA(HKEY_LOCAL_MACHINE, key, 0, KEY_READ | KEY_WOW64_64KEY, &m_hKey) == ERROR_SUCCESS;
     return RegOpenKeyExA(HKEY_CURRENT_USER, key, 0, KEY_ALL_ACCESS, &m_hKey) == ERROR_SUCCESS ||
            RegCreateKeyExA(HKEY_CURRENT_USER, key, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, nullptr,
                            &m_hKey, nullptr) == ERROR_SUCCESS ||

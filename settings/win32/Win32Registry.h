@@ -3,16 +3,21 @@
 
 #include <windows.h>
 
-// The current user's registry below one application key.
+// The registry below one application key: the current user's, or the
+// machine-wide one that installers write (read only, and always its 64-bit
+// view, where a 64-bit installer's values are, whichever build reads it).
 class Win32Registry : public RegistryBackend {
 public:
-    explicit Win32Registry(std::string applicationKey);
+    enum class Hive { CurrentUser, LocalMachineReadOnly };
+
+    explicit Win32Registry(std::string applicationKey, Hive hive = Hive::CurrentUser);
     ~Win32Registry() override;
     Win32Registry(const Win32Registry&) = delete;
     Win32Registry& operator=(const Win32Registry&) = delete;
 
-    // Opens the key with full access, else creates it, else (a key the user
-    // may read but not write) opens it for reading.
+    // Opens the user's key with full access, else creates it, else (a key the
+    // user may read but not write) opens it for reading. The machine-wide key
+    // is only ever opened for reading, and never created.
     bool OpenApplicationKey() override;
     bool QueryValue(const std::string& key, const std::string& name, RegistryValue& value) override;
     bool SetValue(const std::string& key, const std::string& name, const RegistryValue& value) override;
@@ -23,5 +28,6 @@ public:
 
 private:
     std::string m_sApplicationKey;
+    Hive m_eHive;
     HKEY m_hKey = nullptr;
 };
