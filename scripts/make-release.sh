@@ -1,0 +1,61 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
+# Builds the release files of the committed tree into dist/:
+#   Emberlux-<version>-setup.exe     the Windows installer
+#   Emberlux-<version>-windows.zip   both screen savers (x86_64 and i686), the
+#                                    sample palettes, README, LICENSE, notices
+#   *.deb                            the Linux package, once the native saver
+#                                    has one (see below)
+#   SHA256SUMS                       the checksums of all of them
+# The build runs in a fresh export of HEAD with build folders of its own, so
+# neither uncommitted changes nor earlier builds reach the release; a working
+# tree with uncommitted changes is refused.
+# Usage: scripts/make-release.sh
+set -euo pipefail
+cd "$(dirname "$0")/.."
+repo=$PWD
+if [ -n "$(git status --porcelain --untracked-files=no)" ]; then
+  echo "make-release: commit or stash your changes first" >&2
+  exit 1
+fi
+version=$(sed -n 's/^project(Emberlux VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+tree=$(mktemp -d /tmp/emberlux-release.XXXXXX)
+trap 'rm -rf "$tree"' EXIT
+git archive HEAD | tar -x -C "$tree"
+cd "$tree"
+export JOBS=${JOBS:-$(nproc)}
+
+echo "== Windows installer and screen savers ($(git -C "$repo" rev-parse --short HEAD), version $version)"
+setup=$(packaging/windows/build-installer.sh)
+
+echo "== zip"
+name=Emberlux-$version
+stage=$tree/stage/$name
+mkdir -p "$stage/x86_64" "$stage/i686" "$stage/Palettes"
+cp build/win-x86_64/saver/win32/Emberlux.scr "$stage/x86_64/"
+cp build/win-i686/saver/win32/Emberlux.scr "$stage/i686/"
+cp resources/palettes/*.pal "$stage/Palettes/"
+cp README.md THIRD-PARTY-NOTICES.md "$stage/"
+cp LICENSE "$stage/LICENSE.txt"
+(cd "$tree/stage" && python3 -m zipfile -c "$tree/$name-windows.zip" "$name")
+
+# The Linux package joins the release here: once the native saver's build
+# sets up CPack, its .deb is built and taken; until then there is none.
+echo "== Linux package"
+debs=()
+cmake --preset linux-release >/dev/null
+if [ -f build/linux-release/CPackConfig.cmake ]; then
+  cmake --build build/linux-release -j"$JOBS" >/dev/null
+  (cd build/linux-release && cpack -G DEB >/dev/null)
+  mapfile -t debs < <(find build/linux-release -maxdepth 1 -name '*.deb')
+else
+  echo "no Linux package yet (the build has no CPack set-up)"
+fi
+
+rm -rf "$repo/dist"
+mkdir -p "$repo/dist"
+cp "$setup" "$tree/$name-windows.zip" "${debs[@]}" "$repo/dist/"
+cd "$repo/dist"
+sha256sum -- * >SHA256SUMS
+echo "== dist/"
+ls -l
