@@ -89,8 +89,12 @@ Function .onInit
   !insertmacro UseNativeRegistryView
   ${If} $INSTDIR == ""
     ReadRegStr $0 HKLM "${APP_KEY}" "InstallPath"
+    StrCpy $1 $0 "" -1
+    ${If} $1 == "\"
+      StrCpy $0 $0 -1
+    ${EndIf}
     ${If} $0 != ""
-      StrCpy $INSTDIR $0 -1  ; an earlier installation, without its final backslash
+      StrCpy $INSTDIR $0  ; where an earlier installation went
     ${ElseIf} ${RunningX64}
       StrCpy $INSTDIR "$PROGRAMFILES64\Emberlux"
     ${Else}

@@ -67,11 +67,7 @@ wait_for_blue_fire() {  # wait_for_blue_fire FILE SECONDS
 }
 # Waits until PID ends, at most SECONDS; 0 when it ended with code 0.
 wait_pid() {  # wait_pid PID SECONDS
-  local deadline=$((SECONDS + $2))
-  while kill -0 "$1" 2>/dev/null; do
-    [ $SECONDS -ge $deadline ] && { kill "$1"; return 1; }
-    sleep 0.2
-  done
+  timeout "$2" tail --pid="$1" -f /dev/null || { kill "$1"; return 1; }
   wait "$1"
 }
 reg_value() {  # reg_value KEY NAME: the data of a registry value, or nothing
@@ -142,6 +138,10 @@ suite() {
     [ "$(( $(reg_value "$uninstall" EstimatedSize) ))" -gt 0 ] && [ -n "$(reg_value "$uninstall" UninstallString)" ]
   check "Apps & features lists it: name, version $version, publisher, icon, size" $?
 
+  WINELOADER=$setup_loader timeout 120 "$setup_loader" "$setup" /S >>"$work/setup.log" 2>&1 && wineserver -w &&
+    [ "$(reg_value "$app" InstallPath)" = "$expected" ] && [ -f "$program/Palettes/Ice.pal" ]
+  check "installing again goes over the first installation" $?
+
   scr_windows='C:\windows\system32\Emberlux.scr'
   "$loader" reg add "$user_app\\Presets" /v Palette /t REG_SZ /d 'Blue Gas.pal' /f >/dev/null 2>&1
   "$loader" "$scr_windows" /s >>"$work/saver.log" 2>&1 &
@@ -173,7 +173,7 @@ suite() {
   find "$drive" -type f | sort >"$work/files-after"
   local left
   left=$(comm -13 "$work/files-before" "$work/files-after" | grep -v -i -e '/temp/' -e '/AppData/Local/Temp/')
-  [ -z "$left" ]
+  [ -s "$work/files-before" ] && [ -z "$left" ]
   check "no file the installer made is left" $? "($left)"
   ! reg_has_key "$app" && ! reg_has_key 'HKLM\Software\Norvane' && ! reg_has_key "$uninstall" &&
     [ -z "$(reg_value "$user_app" InstallPath)" ]
