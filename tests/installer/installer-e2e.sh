@@ -79,8 +79,14 @@ sheet_palettes() {
   "$loader" "$scr_windows" /c >>"$work/saver.log" 2>&1 &
   local sheet=$!
   "$loader" "$driver" wait >/dev/null 2>&1 || { kill "$sheet"; return 1; }
-  sleep 1
-  "$loader" "$driver" items 2 1057 | tr -d '\r*' | grep -v '^-- Default --$' | sort
+  # The pages fill their lists as the sheet starts: wait for the palette list.
+  local names deadline=$((SECONDS + 15))
+  while :; do
+    names=$("$loader" "$driver" items 2 1057 2>/dev/null | tr -d '\r*' | grep -v '^-- Default --$' | sort)
+    [ -n "$names" ] || [ $SECONDS -ge $deadline ] && break
+    sleep 0.5
+  done
+  echo "$names"
   "$loader" "$driver" cancel >/dev/null 2>&1
   wait_pid "$sheet" 10 >/dev/null
 }
