@@ -11,7 +11,7 @@
 ;   SCR_I686       the i686 one (not needed with TARGET amd64-unicode)
 ;   PALETTES       the folder of the sample *.pal files
 ;   PALETTE_LIST   an include that calls SAMPLE_PALETTE once per sample palette
-;   SOURCE_DIR     the repository (README.md, LICENSE, notices, icon)
+;   SOURCE_DIR     the repository (README.md, LICENSE, notices, icon, picture)
 ;   OUTFILE        the installer to write
 ;   TARGET         optional: amd64-unicode for a 64-bit-only build that runs
 ;                  where 32-bit programs cannot (the installer test uses it)
@@ -52,9 +52,11 @@ VIAddVersionKey "FileVersion" "${VERSION}"
 VIAddVersionKey "ProductVersion" "${VERSION}"
 VIAddVersionKey "LegalCopyright" "Copyright (C) Norvane. Free software under the GNU GPL, version 2 or (at your option) any later version"
 
+BrandingText "${PRODUCT} ${VERSION}"
 !define MUI_ICON "${SOURCE_DIR}\resources\icons\emberlux.ico"
 !define MUI_UNICON "${SOURCE_DIR}\resources\icons\emberlux.ico"
 !define MUI_ABORTWARNING
+!define MUI_WELCOMEFINISHPAGE_BITMAP "${SOURCE_DIR}\resources\installer\finish.bmp"
 
 !define MUI_LICENSEPAGE_TEXT_TOP "${PRODUCT} is free software: you may use, share and change it under these terms."
 !define MUI_LICENSEPAGE_TEXT_BOTTOM "Nothing here needs accepting to use ${PRODUCT}; the terms apply when you share it."
