@@ -2,8 +2,9 @@
 # SPDX-License-Identifier: GPL-2.0-or-later
 # Builds the release files of the committed tree into dist/:
 #   Emberlux-<version>-setup.exe     the Windows installer
-#   Emberlux-<version>-windows.zip   both screen savers (x86_64 and i686), the
-#                                    sample palettes, README, LICENSE, notices
+#   Emberlux-<version>-windows.zip   both screen savers (x86_64 and i686), each
+#                                    with the sample palettes, README, LICENSE,
+#                                    notices
 #   *.deb                            the Linux package, once the native saver
 #                                    has one (see below)
 #   SHA256SUMS                       the checksums of all of them
@@ -31,10 +32,13 @@ setup=$(packaging/windows/build-installer.sh)
 echo "== zip"
 name=Emberlux-$version
 stage=$tree/stage/$name
-mkdir -p "$stage/x86_64" "$stage/i686" "$stage/Palettes"
-cp build/win-x86_64/saver/win32/Emberlux.scr "$stage/x86_64/"
-cp build/win-i686/saver/win32/Emberlux.scr "$stage/i686/"
-cp resources/palettes/*.pal "$stage/Palettes/"
+# Each screen saver with the palettes beside it: with no InstallPath set (no
+# installer ran) the saver finds its palettes in its own folder.
+for arch in x86_64 i686; do
+  mkdir -p "$stage/$arch/Palettes"
+  cp "build/win-$arch/saver/win32/Emberlux.scr" "$stage/$arch/"
+  cp resources/palettes/*.pal "$stage/$arch/Palettes/"
+done
 cp README.md THIRD-PARTY-NOTICES.md "$stage/"
 cp LICENSE "$stage/LICENSE.txt"
 (cd "$tree/stage" && python3 -m zipfile -c "$tree/$name-windows.zip" "$name")
