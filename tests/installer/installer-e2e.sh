@@ -40,8 +40,9 @@ palette_count=$(find "$palette_dir" -name '*.pal' | wc -l)
 work=$(mktemp -d /tmp/emberlux-installer.XXXXXX)
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
 xvfb=$!
+prefix=""  # the prefix of the suite that runs: the only Wine session ours to end
 cleanup() {
-  [ -n "${WINEPREFIX:-}" ] && wineserver -k 2>/dev/null
+  [ -n "$prefix" ] && WINEPREFIX=$prefix wineserver -k 2>/dev/null
   kill "$xvfb" 2>/dev/null
   rm -rf "$work"
 }
@@ -96,7 +97,8 @@ sheet_palettes() {
 suite() {
   local arch=$1 format=$2
   echo "== $(basename "$setup") in a fresh $arch prefix"
-  export WINEPREFIX=$work/prefix-$arch WINEARCH=$arch
+  prefix=$work/prefix-$arch
+  export WINEPREFIX=$prefix WINEARCH=$arch
   if [ "$arch" = win64 ]; then
     loader=/usr/lib/wine/wine64 driver=$root/build/win-x86_64/tests/ConfigDriver.exe
   else
