@@ -71,6 +71,13 @@ for script in e2e config-e2e; do
   done
 done
 
+echo "== installer"
+log=$(mktemp)
+bash tests/installer/installer-e2e.sh 2>&1 | tee "$log"
+status=${PIPESTATUS[0]}
+count=$(sed -n 's/^installer: \([0-9]*\) passed.*/\1/p' "$log")
+if [ "$status" = 0 ] && [ -n "$count" ]; then pass "$count"; else fail "installer"; fi
+
 echo
 for f in "${failures[@]}"; do echo "failed: $f"; done
 echo "tests: $passed passed, $failed failed"
