@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# Measures what the running saver costs: Emberlux.scr under Wine in a virtual
+# display of 1920x1080 and of 3840x2160, with a new installation's settings,
+# for SECONDS each (default 10) once the fire burns. Prints the share of one
+# core taken by the saver's process, and by the X server and wineserver beside
+# it. Not a test: the figures depend on the machine.
+# Usage: scripts/measure-cpu.sh [SECONDS]
+set -uo pipefail
+cd "$(dirname "$0")/.."
+seconds=${1:-10}
+scr=build/win-x86_64/saver/win32/Emberlux.scr
+[ -f "$scr" ] || { cmake --preset win-x86_64 >/dev/null && cmake --build build/win-x86_64 --target Emberlux -j"$(nproc)" >/dev/null; } || exit 1
+export WINEDEBUG=-all WINEPREFIX=$PWD/build/measure-wine WINELOADER=/usr/lib/wine/wine64
+wine=/usr/lib/wine/wine64
+ticks=$(getconf CLK_TCK)
+
+cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat" 2>/dev/null || echo 0; }
+share() { awk -v t="$1" -v hz="$ticks" -v s="$seconds" 'BEGIN { printf "%5.1f%%", 100 * t / hz / s }'; }
+
+measure() {  # measure WxH
+  local size=$1 number xvfb saver
+  number=$(mktemp)
+  Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$number" >/dev/null 2>&1 &
+  xvfb=$!
+  for _ in $(seq 50); do [ -s "$number" ] && break; sleep 0.1; done
+  export DISPLAY=:$(cat "$number")
+  rm -f "$number"
+  wineserver -k 2>/dev/null; wineserver -w 2>/dev/null
+  "$wine" wineboot -i >/dev/null 2>&1
+  "$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
+  "$wine" reg add 'HKCU\Software\Wine\Drivers' /v Audio /t REG_SZ /d '' /f >/dev/null 2>&1
+  "$wine" reg delete 'HKCU\Software\Norvane' /f >/dev/null 2>&1
+  "$wine" "$scr" /s >/dev/null 2>&1 &
+  saver=$!
+  # The first run at a size builds its turbulence map; measure once it is kept.
+  local cache=$WINEPREFIX/drive_c/users/$(id -un)/Temp/cw${size}.tdf30 deadline=$((SECONDS + 300))
+  until [ -f "$cache" ] || [ $SECONDS -ge $deadline ]; do sleep 0.5; done
+  sleep 3
+  local server
+  server=$(pgrep -n -f "wineserver" || echo "")
+  local s0 x0 w0 s1 x1 w1
+  s0=$(cpu_ticks "$saver"); x0=$(cpu_ticks "$xvfb"); w0=$(cpu_ticks "${server:-0}")
+  sleep "$seconds"
+  s1=$(cpu_ticks "$saver"); x1=$(cpu_ticks "$xvfb"); w1=$(cpu_ticks "${server:-0}")
+  printf 'Emberlux.scr %-10s saver %s   X server %s   wineserver %s   (of one core, %s s)\n' "$size" \
+    "$(share $((s1 - s0)))" "$(share $((x1 - x0)))" "$(share $((w1 - w0)))" "$seconds"
+  xdotool key space
+  sleep 2
+  kill "$saver" 2>/dev/null
+  wineserver -k 2>/dev/null
+  kill "$xvfb" 2>/dev/null
+  wait 2>/dev/null
+}
+
+echo "cpu: $(lscpu | sed -n 's/^Model name: *//p'), $(nproc) cores"
+measure 1920x1080
+measure 3840x2160
