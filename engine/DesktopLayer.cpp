@@ -149,20 +149,26 @@ void StoreWord(std::uint8_t* p, std::uint32_t word) {
 }
 }  // namespace
 
+std::uint32_t MixDesktopWords(const std::uint8_t* fire, const std::uint8_t* layer, int words, std::uint32_t carry,
+                              std::uint8_t* dest) {
+    for (int i = 0; i < 4 * words; i += 4) {
+        const std::uint32_t f = LoadWord(fire + i);
+        const std::uint32_t d = LoadWord(layer + i + ((f & 0xFF) >> 2));
+        const std::uint32_t s = f + carry;
+        carry = s & 0x07070707u;
+        StoreWord(dest + i, (s & 0xF8F8F8F8u) + d);
+    }
+    return carry;
+}
+
 void MixDesktop(const std::uint8_t* fire, const std::uint8_t* layer, int width, int height, std::uint8_t* dest) {
     std::uint32_t carry = 0;
+    const int mixed = width & ~3;  // the last width mod 4 pixels of a row are not mixed
     for (int y = 0; y < height - 1; ++y) {
-        const int row = y * width;
-        int x = 0;
-        for (; x + 4 <= width; x += 4) {
-            const std::uint32_t f = LoadWord(fire + row + x);
-            const std::uint32_t d = LoadWord(layer + row + x + ((f & 0xFF) >> 2));
-            const std::uint32_t s = f + carry;
-            carry = s & 0x07070707u;
-            StoreWord(dest + row + x, (s & 0xF8F8F8F8u) + d);
-        }
-        // The last width mod 4 pixels are not mixed.
-        std::memcpy(dest + row + x, fire + row + x, static_cast<std::size_t>(width - x));
+        const std::size_t row = static_cast<std::size_t>(y) * width;
+        carry = MixDesktopWords(fire + row, layer + row, mixed / 4, carry, dest + row);
+        std::memcpy(dest + row + mixed, fire + row + mixed, static_cast<std::size_t>(width - mixed));
     }
-    std::memcpy(dest + (height - 1) * width, fire + (height - 1) * width, static_cast<std::size_t>(width));
+    const std::size_t last = static_cast<std::size_t>(height - 1) * width;
+    std::memcpy(dest + last, fire + last, static_cast<std::size_t>(width));
 }

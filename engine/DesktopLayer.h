@@ -21,3 +21,8 @@ void BuildBurnMap(std::uint8_t* burnMap, int width, int height);
 // index carry the fire (dithered by a running carry), the low three the
 // desktop grey level, sampled further right where the fire is hotter.
 void MixDesktop(const std::uint8_t* fire, const std::uint8_t* layer, int width, int height, std::uint8_t* dest);
+
+// Mixes `words` groups of four pixels of one row with the running carry of
+// the frame; returns the carry for the next group.
+std::uint32_t MixDesktopWords(const std::uint8_t* fire, const std::uint8_t* layer, int words, std::uint32_t carry,
+                              std::uint8_t* dest);

@@ -2,6 +2,7 @@
 #include "engine/ColourCycling.h"
 #include "engine/DesktopLayer.h"
 #include "engine/FireField.h"
+#include "engine/FirePasses.h"
 #include "engine/FlamingText.h"
 #include "engine/NewYearScene.h"
 #include "engine/RandomTable.h"
@@ -24,6 +25,8 @@ int g_bPendingSwitchOff = 0;
 // The mixed output may look up to 63 + 3 bytes past the last row of the
 // background layer; these zero bytes keep it inside the buffer at any size.
 constexpr std::size_t kBackgroundPadding = 66;
+// The turbulence remap may read 3 bytes past any pixel of the field.
+constexpr std::size_t kFieldPadding = 3;
 
 // The bottom source takes a new target row every seventh frame.
 constexpr int kSubFramesPerTarget = 7;
@@ -83,10 +86,11 @@ void CFireEngine::ReadSettings(const SettingsReader& settings) {
 bool CFireEngine::Allocate() {
     const std::size_t w = static_cast<std::size_t>(m_nWidth), h = static_cast<std::size_t>(m_nHeight);
     try {
-        m_FireField.assign((h + 1) * w, 0);
+        m_FireField.assign((h + 1) * w + kFieldPadding, 0);
         m_BackgroundLayer.assign((h + 1) * w + kBackgroundPadding, 0);
         m_Scratch.assign(w * h, 0);
         m_BurnMap.assign(w * h, 0);
+        m_BurnColumns.assign(w, 0);
         m_PreviousRow.assign(w, 0);
         m_CurrentRow.assign(w, 0);
         m_TargetRow.assign(w, 0);
@@ -126,6 +130,7 @@ void CFireEngine::ReleaseAll() {
     m_pNewYearScene.reset();
     m_pText.reset();
     m_BurnMap = {};
+    m_BurnColumns = {};
 }
 
 int CFireEngine::CaptureDesktop() {
@@ -214,12 +219,12 @@ int CFireEngine::GetBuffer(int which, std::uint8_t** buffer, int* width, int* he
 
 int CFireEngine::Step() {
     const long long n = m_nFrame;
+    const FirePasses& passes = ActiveFirePasses();
     if (m_bPaperBurn && m_nBurnRoundsLeft >= 0) PaperBurnPass();
     if (m_pText && m_nTextBurnType == 0) TextPass();
     if (m_bTurbulence) {
-        const std::size_t count = m_Scratch.size();
-        for (std::size_t i = 0; i < count; ++i) m_Scratch[i] = m_FireField[static_cast<std::size_t>(m_TurbulenceMap[i])];
-        std::memcpy(m_FireField.data(), m_Scratch.data(), count);
+        passes.remap(m_FireField.data(), m_TurbulenceMap.data(), m_Scratch.size(), m_Scratch.data());
+        std::memcpy(m_FireField.data(), m_Scratch.data(), m_Scratch.size());
     }
     const long long active = std::min<long long>(5 * n, m_nSparkleCount);
     for (long long i = 0; i < active; ++i) {
@@ -233,7 +238,7 @@ int CFireEngine::Step() {
         if (!fireball.Move()) return 0;
         fireball.Draw();
     }
-    AverageUpward(m_FireField.data(), m_nWidth, m_nHeight);
+    passes.averageUpward(m_FireField.data(), m_nWidth, m_nHeight);
     std::memcpy(m_FireField.data(), m_FireField.data() + m_nWidth, static_cast<std::size_t>(m_nWidth));
     if (++g_nSubFrame >= kSubFramesPerTarget) {
         m_PreviousRow = m_TargetRow;

@@ -96,6 +96,7 @@ private:
     std::vector<std::uint8_t> m_FireField;
     std::vector<std::uint8_t> m_BackgroundLayer;
     std::vector<std::uint8_t> m_BurnMap;
+    std::vector<int> m_BurnColumns;  // the burning columns of one row of the paper burn
     std::vector<std::uint8_t> m_PreviousRow, m_CurrentRow, m_TargetRow;
     int m_nBurnRoundsLeft = 0;
     int m_nBurnFront = 300;

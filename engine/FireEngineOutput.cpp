@@ -2,9 +2,11 @@
 // desktop once it has burnt, and the output with or without the desktop.
 #include "engine/DesktopLayer.h"
 #include "engine/FireEngine.h"
+#include "engine/FirePasses.h"
 #include "engine/GlowSpot.h"
 #include "engine/RandomTable.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -12,15 +14,19 @@ constexpr int kBurnEndFront = -32;
 }
 
 void CFireEngine::PaperBurnPass() {
+    // Pixels burn while the front is at most 7 below their burn time; in
+    // each row every other column is visited, alternating with the front.
     const int front = m_nBurnFront;
-    for (int y = 0; y < m_nHeight; ++y) {
+    const int lo = std::max(front, 0), hi = std::min(front + 8, 256);
+    for (int y = 0; y < m_nHeight && lo < hi; ++y) {
         const int o = (front + y) & 1;
-        for (int k = 0; k < m_nWidth; k += 2) {
-            const int x = o + k;
-            if (x >= m_nWidth) continue;
-            const std::size_t i = static_cast<std::size_t>(y) * m_nWidth + x;
+        const std::size_t row = static_cast<std::size_t>(y) * m_nWidth;
+        const int burning =
+            ActiveFirePasses().findInRange(&m_BurnMap[row], m_nWidth, o, lo, hi - lo, m_BurnColumns.data());
+        for (int j = 0; j < burning; ++j) {
+            const int x = m_BurnColumns[static_cast<std::size_t>(j)], k = x - o;
+            const std::size_t i = row + static_cast<std::size_t>(x);
             const int diff = m_BurnMap[i] - front;
-            if (diff < 0 || diff >= 8) continue;
             if (m_BackgroundLayer[i] > 0) --m_BackgroundLayer[i];
             if (RandomTable::Draw() % 10 == 1) {
                 const int s = RandomTable::Draw();
@@ -48,7 +54,7 @@ void CFireEngine::SwitchDesktopOff() {
 }
 
 int CFireEngine::RenderTo(std::uint8_t* dest) {
-    if (m_nFadeScreen != 0) MixDesktop(m_FireField.data(), m_BackgroundLayer.data(), m_nWidth, m_nHeight, dest);
+    if (m_nFadeScreen != 0) ActiveFirePasses().mixDesktop(m_FireField.data(), m_BackgroundLayer.data(), m_nWidth, m_nHeight, dest);
     else std::memcpy(dest, m_FireField.data(), static_cast<std::size_t>(m_nWidth) * m_nHeight);
     return 1;
 }

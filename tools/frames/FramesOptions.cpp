@@ -1,4 +1,5 @@
 #include "tools/frames/FramesOptions.h"
+#include "engine/FirePasses.h"
 #include "settings/LoadNormalisation.h"
 #include "settings/SettingsTable.h"
 
@@ -128,6 +129,13 @@ bool ParseFramesArguments(int argc, const char* const* argv, FramesOptions& opti
             if (!value(options.gifPath)) return false;
         } else if (flag == "--png") {
             if (!value(options.pngPath)) return false;
+        } else if (flag == "--passes") {
+            if (!value(text)) return false;
+            if (!ParsePassLevel(text.c_str(), options.passes)) {
+                error = "--passes wants scalar, sse2 or avx2: " + text;
+                return false;
+            }
+            options.forcePasses = true;
         } else {
             error = "unknown argument " + flag;
             return false;
@@ -135,7 +143,8 @@ bool ParseFramesArguments(int argc, const char* const* argv, FramesOptions& opti
     }
     if (!haveSize || !haveFrames) {
         error = "usage: emberlux-frames --size WxH --frames N [--seed S] [--load [PRESET]] [--set NAME=VALUE]... "
-                "[--desktop FILE.ppm] [--cache-dir DIR] [--hash] [--raw FILE] [--gif FILE] [--png FILE]";
+                "[--desktop FILE.ppm] [--cache-dir DIR] [--hash] [--raw FILE] [--gif FILE] [--png FILE] "
+                "[--passes scalar|sse2|avx2]";
         return false;
     }
     Settings& settings = options.settings;

@@ -1,4 +1,5 @@
 #pragma once
+#include "engine/FirePasses.h"
 #include "settings/Settings.h"
 
 #include <cstdint>
@@ -15,6 +16,8 @@ struct FramesOptions {
     std::string cacheDir;
     bool hash = false;
     std::string rawPath, gifPath, pngPath;
+    bool forcePasses = false;  // --passes: run the engine's loops at this level (default: the widest)
+    PassLevel passes = PassLevel::Scalar;
 };
 
 // Largest width or height the renderer accepts.

@@ -1,6 +1,7 @@
 #include "tools/frames/FramesRun.h"
 #include "engine/CrtRandom.h"
 #include "engine/FireEngine.h"
+#include "engine/FirePasses.h"
 #include "engine/RandomTable.h"
 #include "platform/Paths.h"
 #include "settings/SettingIds.h"
@@ -100,6 +101,9 @@ int RunFrames(const FramesOptions& options, std::FILE* out) {
         raw.reset(std::fopen(options.rawPath.c_str(), "wb"));
         if (!raw) return ReportFramesFailure(1, "cannot create " + options.rawPath);
     }
+    if (options.forcePasses && !UsePassLevel(options.passes))
+        return ReportFramesFailure(1, std::string("this processor cannot run the ") + PassLevelName(options.passes) +
+                                          " passes");
     ResetSharedEngineState();
     CrtSrand(options.hasSeed ? options.seed : static_cast<std::uint32_t>(std::time(nullptr)));
     RandomTable::Fill();

@@ -1,0 +1,47 @@
+#pragma once
+#include <cstddef>
+#include <cstdint>
+
+// The hot loops of a frame, each in the widest instruction set the processor
+// offers. Every version writes the same bytes as the scalar one, which stays
+// as the reference (and the only one on processors without SSE2).
+enum class PassLevel { Scalar = 0, Sse2 = 1, Avx2 = 2 };
+
+// The rays of the turbulence map: 11 angles of 6 samples each (interior pixels).
+constexpr int kRayAngleCount = 11;
+constexpr int kRaySampleCount = 6;
+
+struct FirePasses {
+    PassLevel level;
+    // The upward averaging of a W x (H + 1) field (see FireField.h).
+    void (*averageUpward)(std::uint8_t* field, int width, int height);
+    // out[i] := field[map[i]] for i < count. Reads up to 3 bytes past every
+    // mapped byte, so the field needs 3 readable bytes past its last index.
+    void (*remap)(const std::uint8_t* field, const int* map, std::size_t count, std::uint8_t* out);
+    // The output with the desktop behind the fire (see DesktopLayer.h).
+    void (*mixDesktop)(const std::uint8_t* fire, const std::uint8_t* layer, int width, int height, std::uint8_t* dest);
+    // Writes, in increasing order, the columns x < width with x mod 2 equal
+    // to parity whose value v has lo <= v < lo + span (0 <= lo, lo + span <=
+    // 256); returns how many.
+    int (*findInRange)(const std::uint8_t* row, int width, int parity, int lo, int span, int* columns);
+    // out[i] := table[indexes[i]] for i < count.
+    void (*lookUpWords)(const std::uint8_t* indexes, std::size_t count, const std::uint32_t* table,
+                        std::uint32_t* out);
+    // For each pixel k < count from `centre`: the first ray angle a whose
+    // samples at centre + k + offsets[kRaySampleCount * a + s] add up to the
+    // most (null at the scalar level, which walks the rays one by one).
+    void (*bestRays)(const std::uint8_t* centre, int count, const std::ptrdiff_t* offsets, std::uint8_t* best);
+};
+
+// The passes in force; chosen from the processor at the first call.
+const FirePasses& ActiveFirePasses();
+// The passes of one level, or null when this build or processor lacks it.
+const FirePasses* FirePassesOf(PassLevel level);
+// The widest level this build and processor run.
+PassLevel BestPassLevel();
+// Puts the passes of `level` in force (tests, tools and benchmarks compare
+// levels); false, changing nothing, when the level is not available.
+bool UsePassLevel(PassLevel level);
+// "scalar", "sse2", "avx2", and back; false for an unknown name.
+const char* PassLevelName(PassLevel level);
+bool ParsePassLevel(const char* name, PassLevel& level);

@@ -1,0 +1,13 @@
+#pragma once
+#include "engine/FirePasses.h"
+
+// The table of each level; null where this build has no such code.
+const FirePasses* ScalarFirePasses();
+const FirePasses* Sse2FirePasses();
+const FirePasses* Avx2FirePasses();
+
+// Scalar references of the passes that have no home of their own.
+void RemapScalar(const std::uint8_t* field, const int* map, std::size_t count, std::uint8_t* out);
+int FindInRangeScalar(const std::uint8_t* row, int width, int parity, int lo, int span, int* columns);
+void LookUpWordsScalar(const std::uint8_t* indexes, std::size_t count, const std::uint32_t* table,
+                       std::uint32_t* out);

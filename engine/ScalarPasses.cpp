@@ -1,0 +1,25 @@
+#include "engine/DesktopLayer.h"
+#include "engine/FireField.h"
+#include "engine/PassTables.h"
+
+void RemapScalar(const std::uint8_t* field, const int* map, std::size_t count, std::uint8_t* out) {
+    for (std::size_t i = 0; i < count; ++i) out[i] = field[map[i]];
+}
+
+int FindInRangeScalar(const std::uint8_t* row, int width, int parity, int lo, int span, int* columns) {
+    int found = 0;
+    for (int x = parity; x < width; x += 2)
+        if (row[x] - lo >= 0 && row[x] - lo < span) columns[found++] = x;
+    return found;
+}
+
+void LookUpWordsScalar(const std::uint8_t* indexes, std::size_t count, const std::uint32_t* table,
+                       std::uint32_t* out) {
+    for (std::size_t i = 0; i < count; ++i) out[i] = table[indexes[i]];
+}
+
+const FirePasses* ScalarFirePasses() {
+    static const FirePasses passes = {PassLevel::Scalar, AverageUpward,     RemapScalar, MixDesktop,
+                                      FindInRangeScalar, LookUpWordsScalar, nullptr};
+    return &passes;
+}

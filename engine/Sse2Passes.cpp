@@ -1,0 +1,97 @@
+// The passes with 16-byte SSE2 vectors, the baseline of every x86 build.
+#include "engine/PassTables.h"
+
+#if defined(__SSE2__)
+#include "engine/SimdKernels.h"
+
+#include <emmintrin.h>
+
+namespace {
+struct Sse2 {
+    using V = __m128i;
+    static constexpr int kBytes = 16;
+
+    static V Load(const void* p) { return _mm_loadu_si128(static_cast<const V*>(p)); }
+    static void Store(void* p, V v) { _mm_storeu_si128(static_cast<V*>(p), v); }
+    static V Zero() { return _mm_setzero_si128(); }
+    static V Set1(int byte) { return _mm_set1_epi8(static_cast<char>(byte)); }
+    static V Broadcast32(std::uint32_t word) { return _mm_set1_epi32(static_cast<int>(word)); }
+    static V SetSums(int value) { return _mm_set1_epi16(static_cast<short>(value)); }
+    static V And(V a, V b) { return _mm_and_si128(a, b); }
+    static V AndNot(V a, V b) { return _mm_andnot_si128(a, b); }
+    static V Or(V a, V b) { return _mm_or_si128(a, b); }
+    static V Xor(V a, V b) { return _mm_xor_si128(a, b); }
+    static V AddBytes(V a, V b) { return _mm_add_epi8(a, b); }
+    static V SubBytes(V a, V b) { return _mm_sub_epi8(a, b); }
+    static V SubsBytes(V a, V b) { return _mm_subs_epu8(a, b); }
+    static V AvgBytes(V a, V b) { return _mm_avg_epu8(a, b); }
+    static V MinBytes(V a, V b) { return _mm_min_epu8(a, b); }
+    static V CmpEqBytes(V a, V b) { return _mm_cmpeq_epi8(a, b); }
+    static std::uint32_t MoveMask(V v) { return static_cast<std::uint32_t>(_mm_movemask_epi8(v)); }
+    static bool AllZero(V v) { return _mm_movemask_epi8(_mm_cmpeq_epi8(v, _mm_setzero_si128())) == 0xFFFF; }
+    static std::uint32_t FirstWord(V v) { return static_cast<std::uint32_t>(_mm_cvtsi128_si32(v)); }
+    // Byte-lane sums of the 32-bit words up to and including each word.
+    static V PrefixWords(V v) {
+        v = _mm_add_epi8(v, _mm_slli_si128(v, 4));
+        return _mm_add_epi8(v, _mm_slli_si128(v, 8));
+    }
+    static V BroadcastLastWord(V v) { return _mm_shuffle_epi32(v, 0xFF); }
+    // The four desktop words of the mixed output, each read further right by
+    // the first heat byte of its group divided by four.
+    static V GatherLayer(const std::uint8_t* layer, V fire) {
+        alignas(16) std::uint32_t heat[4];
+        _mm_store_si128(reinterpret_cast<V*>(heat), fire);
+        std::uint32_t words[4];
+        for (int j = 0; j < 4; ++j) std::memcpy(&words[j], layer + 4 * j + ((heat[j] & 0xFF) >> 2), 4);
+        return _mm_loadu_si128(reinterpret_cast<const V*>(words));
+    }
+    static V LoadWidened(const std::uint8_t* p) {
+        return _mm_unpacklo_epi8(_mm_loadl_epi64(reinterpret_cast<const V*>(p)), _mm_setzero_si128());
+    }
+    static V AddSums(V a, V b) { return _mm_add_epi16(a, b); }
+    static V GreaterSums(V a, V b) { return _mm_cmpgt_epi16(a, b); }
+    static V MaxSums(V a, V b) { return _mm_max_epi16(a, b); }
+    static void StoreNarrowed(std::uint8_t* p, V sums) {
+        _mm_storel_epi64(reinterpret_cast<V*>(p), _mm_packus_epi16(sums, sums));
+    }
+};
+
+// A gather has no SSE2 form: plain loads, four at a time.
+void RemapSse2(const std::uint8_t* field, const int* map, std::size_t count, std::uint8_t* out) {
+    std::size_t i = 0;
+    for (; i + 4 <= count; i += 4) {
+        const std::uint8_t a = field[map[i]], b = field[map[i + 1]], c = field[map[i + 2]], d = field[map[i + 3]];
+        out[i] = a;
+        out[i + 1] = b;
+        out[i + 2] = c;
+        out[i + 3] = d;
+    }
+    RemapScalar(field, map + i, count - i, out + i);
+}
+
+void LookUpWordsSse2(const std::uint8_t* indexes, std::size_t count, const std::uint32_t* table, std::uint32_t* out) {
+    std::size_t i = 0;
+    for (; i + 4 <= count; i += 4) {
+        std::uint32_t index;
+        std::memcpy(&index, indexes + i, 4);
+        const __m128i words = _mm_setr_epi32(static_cast<int>(table[index & 0xFF]), static_cast<int>(table[(index >> 8) & 0xFF]),
+                                       static_cast<int>(table[(index >> 16) & 0xFF]), static_cast<int>(table[index >> 24]));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i), words);
+    }
+    LookUpWordsScalar(indexes + i, count - i, table, out + i);
+}
+}  // namespace
+
+const FirePasses* Sse2FirePasses() {
+    static const FirePasses passes = {PassLevel::Sse2,
+                                      simd_kernels::AverageUpward<Sse2>,
+                                      RemapSse2,
+                                      simd_kernels::MixDesktop<Sse2>,
+                                      simd_kernels::FindInRange<Sse2>,
+                                      LookUpWordsSse2,
+                                      simd_kernels::BestRays<Sse2>};
+    return &passes;
+}
+#else
+const FirePasses* Sse2FirePasses() { return nullptr; }
+#endif
