@@ -35,6 +35,7 @@ enum : int {
     TextSequence = 30,
     RunPresetCycle = 31,
     PrevRunPreset = 32,
-    Count = 33
+    RenderScale = 33,
+    Count = 34
 };
 }

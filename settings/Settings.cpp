@@ -8,7 +8,7 @@ bool IsOfType(int id, SettingType type) {
 }
 
 const int kCopyIntOrder[] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 11, 29, 30, 13, 16, 17, 18, 19,
-                             20, 21, 24, 26, 27, 28, 31, 32, 22, 23};
+                             20, 21, 24, 26, 27, 28, 31, 32, 22, 23, 33};
 const int kCopyStringOrder[] = {14, 10, 15, 25};
 }  // namespace
 

@@ -22,8 +22,8 @@ public:
 const int kSaveOrder[] = {
     SettingId::XRes, SettingId::YRes, SettingId::SparklesCount, SettingId::FireBallCount, SettingId::FireWorkCount,
     SettingId::FadeScreen, SettingId::FireBallInFireWorkMax, SettingId::FireBallInFireWorkMin,
-    SettingId::BackgroundSoundEnable, SettingId::UseDirectX, SettingId::TransitionOn, SettingId::ExplosionSoundEnable,
-    SettingId::WaveLength, SettingId::WaveSpeed, SettingId::WaveEnable, SettingId::SoundVolume,
+    SettingId::BackgroundSoundEnable, SettingId::UseDirectX, SettingId::RenderScale, SettingId::TransitionOn,
+    SettingId::ExplosionSoundEnable, SettingId::WaveLength, SettingId::WaveSpeed, SettingId::WaveEnable, SettingId::SoundVolume,
     SettingId::OlympicRings, SettingId::FireTextEnable, SettingId::FireTextBurnType, SettingId::FireTextOrbit,
     SettingId::FireTextSpeed, SettingId::PaperBurn, SettingId::FireText, SettingId::PrevRunPreset,
     SettingId::RunPresetCycle, SettingId::CycleColors, SettingId::FadeBottom, SettingId::TextSequence,

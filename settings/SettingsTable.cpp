@@ -44,6 +44,7 @@ const SettingDef kSettingDefs[kSettingDefCount] = {
     {SettingId::TextSequence,             "TextSequence",          I, Preset, 0, nullptr,    0, nullptr},
     {SettingId::RunPresetCycle,           "RunPresetCycle",        I, Root,   1, nullptr,    1, nullptr},
     {SettingId::PrevRunPreset,            "PrevRunPreset",         I, Root,   0, nullptr,    0, nullptr},
+    {SettingId::RenderScale,              "RenderScale",           I, Root,   0, nullptr,    0, nullptr},
 };
 
 const SettingDef* FindSettingDef(int id) {

@@ -17,8 +17,8 @@ struct SettingDef {
     const char* loadDefaultString;
 };
 
-// Every id from 0 to 32 but the unassigned 12.
-constexpr std::size_t kSettingDefCount = 32;
+// Every id from 0 to 33 but the unassigned 12.
+constexpr std::size_t kSettingDefCount = 33;
 extern const SettingDef kSettingDefs[kSettingDefCount];
 
 // The definition of `id`, or null when the id is not assigned.

@@ -50,7 +50,7 @@ TEST(SettingsRecord, TypesAreEnforcedAndUnassignedIdsRefused) {
     EXPECT_EQ(text, "keep");
     EXPECT_EQ(settings.SetInt(12, 5), 0);
     EXPECT_EQ(settings.GetInt(12, out), 0);
-    EXPECT_EQ(settings.SetInt(33, 5), 0);
+    EXPECT_EQ(settings.SetInt(SettingId::Count, 5), 0);
     EXPECT_EQ(settings.SetInt(-1, 5), 0);
     EXPECT_EQ(settings.SetString(SettingId::FireText, "a\nb\n"), 1);
     EXPECT_EQ(StringOf(settings, SettingId::FireText), "a\nb\n");
@@ -89,7 +89,7 @@ TEST(SettingsTable, EveryIdButTwelveIsDefinedOnceWithAUniqueName) {
             EXPECT_EQ(FindSettingDefByName(def->valueName), def);
         }
     }
-    EXPECT_EQ(intCount, 28);
+    EXPECT_EQ(intCount, 29);
     EXPECT_EQ(stringCount, 4);
     EXPECT_EQ(FindSettingDefByName("NoSuchValue"), nullptr);
 }
