@@ -1,4 +1,5 @@
 #include "saver/FrameConversion.h"
+#include "engine/FirePasses.h"
 
 #include <cstring>
 
@@ -17,16 +18,24 @@ void PaletteToDibColours(const FirePalette& palette, std::uint8_t* colours) {
     }
 }
 
+void PaletteToPixels(const FirePalette& palette, PixelPalette& out) {
+    std::uint8_t colours[1024];
+    PaletteToDibColours(palette, colours);
+    std::memcpy(out.pixels, colours, sizeof colours);
+}
+
+void IndexedToPixels(const std::uint8_t* indexes, int width, int height, const PixelPalette& palette,
+                     std::uint8_t* dest, std::ptrdiff_t destStride) {
+    const FirePasses& passes = ActiveFirePasses();
+    for (int y = 0; y < height; ++y)
+        passes.lookUpWords(indexes + static_cast<std::size_t>(y) * width, static_cast<std::size_t>(width),
+                           palette.pixels, reinterpret_cast<std::uint32_t*>(dest + y * destStride));
+}
+
 void IndexedToBottomUpRgb(const std::uint8_t* indexes, int width, int height, const FirePalette& palette,
                           std::uint8_t* pixels) {
-    for (int y = 0; y < height; ++y) {
-        const std::uint8_t* row = indexes + static_cast<std::size_t>(y) * width;
-        std::uint8_t* out = pixels + 4 * static_cast<std::size_t>(height - 1 - y) * width;
-        for (int x = 0; x < width; ++x) {
-            const PaletteEntry& colour = palette.entries[row[x]];
-            out[4 * x] = colour.blue;
-            out[4 * x + 1] = colour.green;
-            out[4 * x + 2] = colour.red;
-        }
-    }
+    PixelPalette colours;
+    PaletteToPixels(palette, colours);
+    const std::ptrdiff_t stride = 4 * static_cast<std::ptrdiff_t>(width);
+    IndexedToPixels(indexes, width, height, colours, pixels + (height - 1) * stride, -stride);
 }
