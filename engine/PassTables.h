@@ -6,6 +6,11 @@ const FirePasses* ScalarFirePasses();
 const FirePasses* Sse2FirePasses();
 const FirePasses* Avx2FirePasses();
 
+// Gathers have no SSE2 form, and the AVX2 gather is slower than plain loads
+// on the processors measured: both levels share these loops of plain loads.
+void RemapUnrolled(const std::uint8_t* field, const int* map, std::size_t count, std::uint8_t* out);
+void LookUpWordsSse2(const std::uint8_t* indexes, std::size_t count, const std::uint32_t* table, std::uint32_t* out);
+
 // Scalar references of the passes that have no home of their own.
 void RemapScalar(const std::uint8_t* field, const int* map, std::size_t count, std::uint8_t* out);
 int FindInRangeScalar(const std::uint8_t* row, int width, int parity, int lo, int span, int* columns);

@@ -6,6 +6,19 @@ void RemapScalar(const std::uint8_t* field, const int* map, std::size_t count, s
     for (std::size_t i = 0; i < count; ++i) out[i] = field[map[i]];
 }
 
+void RemapUnrolled(const std::uint8_t* field, const int* map, std::size_t count, std::uint8_t* out) {
+    std::size_t i = 0;
+    for (; i + 4 <= count; i += 4) {
+        // Four loads before the stores, which could otherwise alias the map.
+        const std::uint8_t a = field[map[i]], b = field[map[i + 1]], c = field[map[i + 2]], d = field[map[i + 3]];
+        out[i] = a;
+        out[i + 1] = b;
+        out[i + 2] = c;
+        out[i + 3] = d;
+    }
+    RemapScalar(field, map + i, count - i, out + i);
+}
+
 int FindInRangeScalar(const std::uint8_t* row, int width, int parity, int lo, int span, int* columns) {
     int found = 0;
     for (int x = parity; x < width; x += 2)

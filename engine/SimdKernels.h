@@ -96,8 +96,8 @@ void MixDesktop(const std::uint8_t* fire, const std::uint8_t* layer, int width, 
             const V low = Ops::And(f, lowBits);
             const V sums = Ops::PrefixWords(low);
             const V lane = Ops::And(Ops::AddBytes(Ops::SubBytes(sums, low), carry), lowBits);
-            const V out = Ops::AddBytes(Ops::And(Ops::AddBytes(f, lane), highBits),
-                                        Ops::GatherLayer(layer + row + x, f));
+            const V out = Ops::AddWords32(Ops::And(Ops::AddBytes(f, lane), highBits),
+                                          Ops::GatherLayer(layer + row + x, f));
             carry = Ops::BroadcastLastWord(Ops::And(Ops::AddBytes(sums, carry), lowBits));
             Ops::Store(dest + row + x, out);
         }

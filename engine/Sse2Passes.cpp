@@ -24,6 +24,7 @@ struct Sse2 {
     static V AddBytes(V a, V b) { return _mm_add_epi8(a, b); }
     static V SubBytes(V a, V b) { return _mm_sub_epi8(a, b); }
     static V SubsBytes(V a, V b) { return _mm_subs_epu8(a, b); }
+    static V AddWords32(V a, V b) { return _mm_add_epi32(a, b); }
     static V AvgBytes(V a, V b) { return _mm_avg_epu8(a, b); }
     static V MinBytes(V a, V b) { return _mm_min_epu8(a, b); }
     static V CmpEqBytes(V a, V b) { return _mm_cmpeq_epi8(a, b); }
@@ -56,18 +57,7 @@ struct Sse2 {
     }
 };
 
-// A gather has no SSE2 form: plain loads, four at a time.
-void RemapSse2(const std::uint8_t* field, const int* map, std::size_t count, std::uint8_t* out) {
-    std::size_t i = 0;
-    for (; i + 4 <= count; i += 4) {
-        const std::uint8_t a = field[map[i]], b = field[map[i + 1]], c = field[map[i + 2]], d = field[map[i + 3]];
-        out[i] = a;
-        out[i + 1] = b;
-        out[i + 2] = c;
-        out[i + 3] = d;
-    }
-    RemapScalar(field, map + i, count - i, out + i);
-}
+}  // namespace
 
 void LookUpWordsSse2(const std::uint8_t* indexes, std::size_t count, const std::uint32_t* table, std::uint32_t* out) {
     std::size_t i = 0;
@@ -80,12 +70,11 @@ void LookUpWordsSse2(const std::uint8_t* indexes, std::size_t count, const std::
     }
     LookUpWordsScalar(indexes + i, count - i, table, out + i);
 }
-}  // namespace
 
 const FirePasses* Sse2FirePasses() {
     static const FirePasses passes = {PassLevel::Sse2,
                                       simd_kernels::AverageUpward<Sse2>,
-                                      RemapSse2,
+                                      RemapUnrolled,
                                       simd_kernels::MixDesktop<Sse2>,
                                       simd_kernels::FindInRange<Sse2>,
                                       LookUpWordsSse2,

@@ -1,4 +1,5 @@
 #include "engine/TurbulenceMap.h"
+#include "engine/FirePasses.h"
 #include "engine/RandomTable.h"
 #include "platform/Resources.h"
 
@@ -16,7 +17,7 @@ namespace {
 // written, with their sines and cosines.
 struct RayAngles {
     int count = 0;
-    double angle[11], sine[11], cosine[11];
+    double angle[kRayAngleCount], sine[kRayAngleCount], cosine[kRayAngleCount];
     RayAngles() {
         for (double a = 0; a <= 6.29; a += 0.6) {
             angle[count] = a;
@@ -25,6 +26,15 @@ struct RayAngles {
             ++count;
         }
     }
+};
+
+// Pixels 4 or more from every border reach 4 along every ray: the same six
+// samples around each of them, and one direction per angle.
+constexpr int kFullReach = 4;
+
+struct InteriorRays {
+    std::ptrdiff_t offsets[kRayAngleCount * kRaySampleCount];
+    RayResult direction[kRayAngleCount];
 };
 
 const RayAngles& Angles() {
@@ -42,7 +52,7 @@ std::string TurbulenceCachePath(const std::string& directory, int width, int hei
 }
 
 RayResult RayDirection(const std::uint8_t* heights, int width, int height, int x, int y) {
-    const int lim = std::min({4, std::abs(width - x), std::abs(height - y), std::abs(x), std::abs(y)});
+    const int lim = std::min({kFullReach, std::abs(width - x), std::abs(height - y), std::abs(x), std::abs(y)});
     if (lim == 0) return RayResult{0, 0};
     const RayAngles& angles = Angles();
     int best = INT_MIN, bestIndex = 0;
@@ -67,20 +77,53 @@ int RoundWithDraw(double value) {
     if (static_cast<int>((value - whole) * 100) >= RandomTable::Draw() % 100) ++whole;
     return whole;
 }
+
+// The rays of an interior pixel, as RayDirection walks them, with the offsets
+// of their samples in a grid of `width` columns.
+InteriorRays MakeInteriorRays(int width) {
+    const RayAngles& angles = Angles();
+    InteriorRays rays{};
+    for (int i = 0; i < angles.count; ++i) {
+        int s = 0;
+        for (double t = 0; t <= kFullReach; t += 0.7, ++s)
+            rays.offsets[kRaySampleCount * i + s] =
+                static_cast<std::ptrdiff_t>(static_cast<int>(t * angles.sine[i])) * width +
+                static_cast<int>(t * angles.cosine[i]);
+        const double mag = kFullReach / 0.7;
+        rays.direction[i] = RayResult{mag * angles.cosine[i], mag * angles.sine[i]};
+    }
+    return rays;
+}
+
+// The pixel's source: ix rows down and iy columns to the left of it, at right
+// angles to the direction of the highest ground, further where it is low.
+int SourceOf(RayResult ray, float lowness, int width, int x, int y, long long count) {
+    const int ix = RoundWithDraw(ray.dx * lowness * lowness * 2);
+    const int iy = RoundWithDraw(ray.dy * lowness * lowness * 2);
+    const long long source = static_cast<long long>(width) * (y + ix) + (x - iy);
+    return source >= 0 && source < count ? static_cast<int>(source) : y * width + x;
+}
 }  // namespace
 
 void DeriveTurbulenceMap(const std::uint8_t* heights, int width, int height, int* map, TurbulenceProgress* progress) {
     const float maxHeight = static_cast<float>(*std::max_element(heights, heights + static_cast<std::size_t>(width) * height));
     const long long count = static_cast<long long>(width) * height;
+    // The vector passes find the best rays of a row's interior pixels at once.
+    const auto bestRays = ActiveFirePasses().bestRays;
+    const InteriorRays rays = MakeInteriorRays(width);
+    const int interiorWidth = width - 2 * kFullReach + 1;
+    std::vector<std::uint8_t> best(bestRays && interiorWidth > 0 ? static_cast<std::size_t>(width) : 0);
     for (int y = 0; y < height; ++y) {
         if (progress) progress->Row(y);
+        const std::size_t row = static_cast<std::size_t>(y) * width;
+        const bool interiorRow = !best.empty() && y >= kFullReach && y <= height - kFullReach;
+        if (interiorRow) bestRays(heights + row + kFullReach, interiorWidth, rays.offsets, best.data() + kFullReach);
         for (int x = 0; x < width; ++x) {
-            const RayResult ray = RayDirection(heights, width, height, x, y);
-            const float m = 1 - static_cast<float>(heights[y * width + x]) / maxHeight;
-            const int ix = RoundWithDraw(ray.dx * m * m * 2);
-            const int iy = RoundWithDraw(ray.dy * m * m * 2);
-            const long long source = static_cast<long long>(width) * (y + ix) + (x - iy);
-            map[y * width + x] = source >= 0 && source < count ? static_cast<int>(source) : y * width + x;
+            const bool interior = interiorRow && x >= kFullReach && x <= width - kFullReach;
+            const RayResult ray = interior ? rays.direction[best[static_cast<std::size_t>(x)]]
+                                           : RayDirection(heights, width, height, x, y);
+            const float lowness = 1 - static_cast<float>(heights[row + static_cast<std::size_t>(x)]) / maxHeight;
+            map[row + static_cast<std::size_t>(x)] = SourceOf(ray, lowness, width, x, y, count);
         }
     }
 }

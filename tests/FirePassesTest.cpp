@@ -1,0 +1,182 @@
+// Every vector level of the engine's passes against the scalar reference, on
+// random data of many widths (below, at and past the vector widths, and
+// widths that are no multiple of 16 or 32), and whole fires frame by frame.
+#include "engine/FirePasses.h"
+#include "engine/TurbulenceMap.h"
+#include "tests/TestSupport.h"
+#include "tools/frames/Fnv1a.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <vector>
+
+namespace {
+const PassLevel kVectorLevels[] = {PassLevel::Sse2, PassLevel::Avx2};
+
+std::vector<int> TestWidths() {
+    std::vector<int> widths;
+    for (int w = 1; w <= 70; ++w) widths.push_back(w);
+    for (int w : {95, 96, 97, 127, 129, 255, 1366}) widths.push_back(w);
+    return widths;
+}
+
+std::vector<std::uint8_t> RandomBytes(std::mt19937& generator, std::size_t count, int low, int high) {
+    std::uniform_int_distribution<int> value(low, high);
+    std::vector<std::uint8_t> bytes(count);
+    for (std::uint8_t& byte : bytes) byte = static_cast<std::uint8_t>(value(generator));
+    return bytes;
+}
+
+// The passes of one vector level beside the scalar ones; skipped where the
+// build or the processor lacks the level. The widest level is restored after.
+class VectorPasses : public testing::TestWithParam<PassLevel> {
+protected:
+    void SetUp() override {
+        m_pVector = FirePassesOf(GetParam());
+        if (!m_pVector) GTEST_SKIP() << PassLevelName(GetParam()) << " is not available here";
+    }
+    void TearDown() override { UsePassLevel(BestPassLevel()); }
+
+    const FirePasses& Scalar() const { return *FirePassesOf(PassLevel::Scalar); }
+    const FirePasses& Vector() const { return *m_pVector; }
+
+    std::mt19937 m_Random{12345};
+    const FirePasses* m_pVector = nullptr;
+};
+}  // namespace
+
+TEST_P(VectorPasses, AverageUpwardMatchesTheScalarPassAtEveryWidth) {
+    for (int width : TestWidths())
+        for (int height : {2, 3, 9}) {
+            // Values up to 255 reach the top of the byte range; the spare row stays 0.
+            std::vector<std::uint8_t> field = RandomBytes(m_Random, static_cast<std::size_t>(width) * (height + 1), 0, 255);
+            std::fill(field.end() - width, field.end(), 0);
+            std::vector<std::uint8_t> expected = field;
+            Scalar().averageUpward(expected.data(), width, height);
+            Vector().averageUpward(field.data(), width, height);
+            ASSERT_EQ(field, expected) << width << " x " << height;
+        }
+}
+
+TEST_P(VectorPasses, RemapAndPaletteLookUpMatchTheScalarPasses) {
+    for (int count : TestWidths()) {
+        const std::size_t n = static_cast<std::size_t>(count) * 3;
+        const std::vector<std::uint8_t> field = RandomBytes(m_Random, n + 3, 0, 255);
+        std::vector<int> map(n);
+        std::uniform_int_distribution<int> index(0, static_cast<int>(n) - 1);
+        for (int& entry : map) entry = index(m_Random);
+        std::vector<std::uint8_t> expected(n), out(n);
+        Scalar().remap(field.data(), map.data(), n, expected.data());
+        Vector().remap(field.data(), map.data(), n, out.data());
+        ASSERT_EQ(out, expected) << count;
+
+        std::vector<std::uint32_t> table(256), words(n), expectedWords(n);
+        for (std::uint32_t& entry : table) entry = static_cast<std::uint32_t>(m_Random());
+        Scalar().lookUpWords(field.data(), n, table.data(), expectedWords.data());
+        Vector().lookUpWords(field.data(), n, table.data(), words.data());
+        ASSERT_EQ(words, expectedWords) << count;
+    }
+}
+
+TEST_P(VectorPasses, MixedOutputMatchesTheScalarPassAlsoWhereBytesCarryOver) {
+    for (int width : TestWidths())
+        for (int height : {1, 2, 7}) {
+            // Rows alternate between low fire and fire near 255, whose carry
+            // overflows into the next byte; the layer holds any bytes.
+            const std::size_t pixels = static_cast<std::size_t>(width) * height;
+            std::vector<std::uint8_t> fire = RandomBytes(m_Random, pixels + width, 0, 247);
+            for (int y = 1; y < height; y += 2)
+                for (int x = 0; x < width; x += 3) fire[static_cast<std::size_t>(y) * width + x] = 248 + x % 8;
+            const std::vector<std::uint8_t> layer = RandomBytes(m_Random, pixels + width + 66, 0, 255);
+            std::vector<std::uint8_t> expected(pixels), out(pixels);
+            Scalar().mixDesktop(fire.data(), layer.data(), width, height, expected.data());
+            Vector().mixDesktop(fire.data(), layer.data(), width, height, out.data());
+            ASSERT_EQ(out, expected) << width << " x " << height;
+        }
+}
+
+TEST_P(VectorPasses, BurningColumnsMatchTheScalarSearch) {
+    const int ranges[][2] = {{0, 8}, {100, 8}, {248, 8}, {250, 6}, {0, 1}, {255, 1}};
+    for (int width : TestWidths())
+        for (const auto& range : ranges)
+            for (int parity : {0, 1}) {
+                const std::vector<std::uint8_t> row = RandomBytes(m_Random, static_cast<std::size_t>(width), 0, 255);
+                std::vector<int> expected(static_cast<std::size_t>(width)), found(static_cast<std::size_t>(width));
+                const int count = Scalar().findInRange(row.data(), width, parity, range[0], range[1], expected.data());
+                ASSERT_EQ(Vector().findInRange(row.data(), width, parity, range[0], range[1], found.data()), count)
+                    << width << " from " << range[0];
+                found.resize(static_cast<std::size_t>(count));
+                expected.resize(static_cast<std::size_t>(count));
+                ASSERT_EQ(found, expected) << width << " from " << range[0];
+            }
+}
+
+TEST_P(VectorPasses, TurbulenceMapsAreTheSameMapWithTheSameDraws) {
+    // Heights of few values make many rays tie: the first angle must win.
+    for (const auto& size : {std::pair<int, int>{1, 1}, {7, 9}, {8, 8}, {9, 9}, {12, 10}, {23, 17}, {70, 31}, {133, 45}})
+        for (int top : {3, 255}) {
+            const auto [width, height] = size;
+            const std::vector<std::uint8_t> heights =
+                RandomBytes(m_Random, static_cast<std::size_t>(width) * height, 0, top);
+            std::vector<int> expected(heights.size()), map(heights.size());
+            FreshProcess(5);
+            UsePassLevel(PassLevel::Scalar);
+            DeriveTurbulenceMap(heights.data(), width, height, expected.data(), nullptr);
+            const std::uint32_t expectedCursor = RandomTable::Cursor();
+            FreshProcess(5);
+            UsePassLevel(GetParam());
+            DeriveTurbulenceMap(heights.data(), width, height, map.data(), nullptr);
+            ASSERT_EQ(map, expected) << width << " x " << height;
+            ASSERT_EQ(RandomTable::Cursor(), expectedCursor);
+        }
+}
+
+namespace {
+// Frame and palette hashes of a fire run with the passes of one level.
+std::vector<std::uint64_t> FireHashes(PassLevel level, Settings settings, int frames) {
+    UsePassLevel(level);
+    FreshProcess(3);
+    CFireEngine engine;
+    engine.SetCacheDirectory(FreshTestFolder(std::string("passes-") + PassLevelName(level)));
+    std::vector<std::uint64_t> hashes;
+    if (!engine.Create(settings)) return hashes;
+    std::vector<std::uint8_t> frame(static_cast<std::size_t>(engine.Width()) * engine.Height());
+    for (int k = 0; k < frames && engine.Step(); ++k) {
+        engine.RenderTo(frame.data());
+        hashes.push_back(Fnv1a64(frame.data(), frame.size()));
+    }
+    return hashes;
+}
+}  // namespace
+
+TEST_P(VectorPasses, WholeFiresComeOutTheSameFrameByFrame) {
+    // The default fire with turbulence, the desktop blend and the paper burn
+    // (burning from frame 90), at sizes no multiple of the vector widths.
+    for (const auto& size : {std::pair<int, int>{83, 61}, {37, 20}, {5, 3}}) {
+        Settings settings = DefaultSettings(size.first, size.second);
+        settings.SetInt(SettingId::FadeScreen, 60);
+        const std::vector<std::uint64_t> expected = FireHashes(PassLevel::Scalar, settings, 140);
+        ASSERT_EQ(expected.size(), 140u);
+        EXPECT_EQ(FireHashes(GetParam(), settings, 140), expected) << size.first << " x " << size.second;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Levels, VectorPasses, testing::ValuesIn(kVectorLevels),
+                         [](const testing::TestParamInfo<PassLevel>& info) { return PassLevelName(info.param); });
+
+TEST(PassLevels, TheScalarLevelIsAlwaysThereAndNamesRoundTrip) {
+    ASSERT_NE(FirePassesOf(PassLevel::Scalar), nullptr);
+    EXPECT_TRUE(UsePassLevel(PassLevel::Scalar));
+    EXPECT_EQ(ActiveFirePasses().level, PassLevel::Scalar);
+    EXPECT_TRUE(UsePassLevel(BestPassLevel()));
+    EXPECT_EQ(ActiveFirePasses().level, BestPassLevel());
+    for (PassLevel level : {PassLevel::Scalar, PassLevel::Sse2, PassLevel::Avx2}) {
+        PassLevel parsed = PassLevel::Scalar;
+        EXPECT_TRUE(ParsePassLevel(PassLevelName(level), parsed));
+        EXPECT_EQ(parsed, level);
+    }
+    PassLevel unchanged = PassLevel::Avx2;
+    EXPECT_FALSE(ParsePassLevel("sse3", unchanged));
+    EXPECT_EQ(unchanged, PassLevel::Avx2);
+}

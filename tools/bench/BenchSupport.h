@@ -1,0 +1,77 @@
+#pragma once
+// What the benchmarks share: the time of a memcpy of the same bytes, which
+// each pass is reported against, and fields of random heat.
+#include "engine/FirePasses.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdint>
+#include <cstring>
+#include <ctime>
+#include <random>
+#include <vector>
+
+// The processor time of this thread, which other busy programs on the
+// machine disturb less than the wall clock.
+inline double ThreadSeconds() {
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) + 1e-9 * static_cast<double>(now.tv_nsec);
+}
+
+// Seconds one memcpy of `bytes` takes, averaged over at least 0.2 s of copies.
+inline double MemcpySeconds(std::size_t bytes) {
+    std::vector<std::uint8_t> from(bytes, 1), to(bytes);
+    const double start = ThreadSeconds();
+    long long copies = 0;
+    double elapsed = 0;
+    do {
+        std::memcpy(to.data(), from.data(), bytes);
+        benchmark::DoNotOptimize(to.data());
+        benchmark::ClobberMemory();
+        ++copies;
+        elapsed = ThreadSeconds() - start;
+    } while (elapsed < 0.2);
+    return elapsed / static_cast<double>(copies);
+}
+
+// Runs `work` for every iteration and reports its processor time as a
+// multiple of that of a memcpy of `bytes` (counter "xMemcpy").
+template <class Work>
+void TimeAgainstMemcpy(benchmark::State& state, std::size_t bytes, Work work) {
+    const double start = ThreadSeconds();
+    for (auto _ : state) {
+        work();
+        benchmark::ClobberMemory();
+    }
+    const double perIteration = (ThreadSeconds() - start) / static_cast<double>(state.iterations());
+    state.counters["xMemcpy"] = perIteration / MemcpySeconds(bytes);
+}
+
+// Puts the passes of the level given as the benchmark's first argument in
+// force; false (and the benchmark skipped) when the processor lacks it.
+inline bool UseLevelOf(benchmark::State& state) {
+    const PassLevel level = static_cast<PassLevel>(state.range(0));
+    if (UsePassLevel(level)) {
+        state.SetLabel(PassLevelName(level));
+        return true;
+    }
+    state.SkipWithError("this processor lacks the level");
+    return false;
+}
+
+inline std::vector<std::uint8_t> RandomBytes(std::size_t count, int limit, unsigned seed) {
+    std::mt19937 generator(seed);
+    std::uniform_int_distribution<int> value(0, limit);
+    std::vector<std::uint8_t> bytes(count);
+    for (std::uint8_t& byte : bytes) byte = static_cast<std::uint8_t>(value(generator));
+    return bytes;
+}
+
+// Every level at each of the two screen sizes of the pass benchmarks.
+inline void LevelsAndSizes(benchmark::internal::Benchmark* benchmark) {
+    for (int level = 0; level <= static_cast<int>(PassLevel::Avx2); ++level) {
+        benchmark->Args({level, 1920, 1080});
+        benchmark->Args({level, 3840, 2160});
+    }
+}
