@@ -62,12 +62,38 @@ struct Avx2 {
     }
 };
 
+// Each run of 16 pixels: its few windows of the field, each shuffled into
+// the pixels that pick it (the others get 0 from the shuffle's top bit).
+void RemapShuffled(const std::uint8_t* field, const int* map, const ShuffleRunsView* runs, std::size_t count,
+                   std::uint8_t* out) {
+    if (!runs || runs->runs != count / 16) {
+        RemapUnrolled(field, map, nullptr, count, out);
+        return;
+    }
+    const __m128i byteBits = _mm_set1_epi8(0x0F), windowBits = _mm_set1_epi8(static_cast<char>(0xF0));
+    const __m128i nextWindow = _mm_set1_epi8(0x10), zeroLane = _mm_set1_epi8(static_cast<char>(0x80));
+    const std::int32_t* start = runs->windowStarts;
+    for (std::size_t r = 0; r < runs->runs; ++r) {
+        const __m128i picks = _mm_loadu_si128(reinterpret_cast<const __m128i*>(runs->picks + 16 * r));
+        const __m128i bytes = _mm_and_si128(picks, byteBits), windows = _mm_and_si128(picks, windowBits);
+        __m128i window = _mm_setzero_si128(), pixels = _mm_setzero_si128();
+        for (int w = runs->windowCounts[r]; w > 0; --w, ++start, window = _mm_add_epi8(window, nextWindow)) {
+            const __m128i lanes = _mm_or_si128(bytes, _mm_andnot_si128(_mm_cmpeq_epi8(windows, window), zeroLane));
+            const __m128i source = _mm_loadu_si128(reinterpret_cast<const __m128i*>(field + *start));
+            pixels = _mm_or_si128(pixels, _mm_shuffle_epi8(source, lanes));
+        }
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + 16 * r), pixels);
+    }
+    const std::size_t done = 16 * runs->runs;
+    RemapScalar(field, map + done, nullptr, count - done, out + done);
+}
 }  // namespace
 
 const FirePasses* Avx2FirePasses() {
     static const FirePasses passes = {PassLevel::Avx2,
                                       simd_kernels::AverageUpward<Avx2>,
-                                      RemapUnrolled,
+                                      RemapShuffled,
+                                      true,
                                       simd_kernels::MixDesktop<Avx2>,
                                       simd_kernels::FindInRange<Avx2>,
                                       LookUpWordsSse2,

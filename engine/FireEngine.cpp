@@ -25,8 +25,8 @@ int g_bPendingSwitchOff = 0;
 // The mixed output may look up to 63 + 3 bytes past the last row of the
 // background layer; these zero bytes keep it inside the buffer at any size.
 constexpr std::size_t kBackgroundPadding = 66;
-// The turbulence remap may read 3 bytes past any pixel of the field.
-constexpr std::size_t kFieldPadding = 3;
+// The turbulence remap may read 15 bytes past any pixel of the field.
+constexpr std::size_t kFieldPadding = 15;
 
 // The bottom source takes a new target row every seventh frame.
 constexpr int kSubFramesPerTarget = 7;
@@ -88,7 +88,7 @@ bool CFireEngine::Allocate() {
     try {
         m_FireField.assign((h + 1) * w + kFieldPadding, 0);
         m_BackgroundLayer.assign((h + 1) * w + kBackgroundPadding, 0);
-        m_Scratch.assign(w * h, 0);
+        m_Scratch.assign(m_FireField.size(), 0);  // takes the field's place after a remap
         m_BurnMap.assign(w * h, 0);
         m_BurnColumns.assign(w, 0);
         m_PreviousRow.assign(w, 0);
@@ -126,6 +126,7 @@ void CFireEngine::ReleaseAll() {
     m_Sparkles = {};
     m_Fireballs = {};
     m_TurbulenceMap = {};
+    m_ShuffleRuns.Clear();
     m_Scratch = {};
     m_pNewYearScene.reset();
     m_pText.reset();
@@ -168,10 +169,13 @@ int CFireEngine::Create(const SettingsReader& settings) {
         return 0;
     }
     InitEffects();
-    if (m_bTurbulence)
+    if (m_bTurbulence) {
         BuildOrLoadTurbulenceMap(m_TurbulenceMap.data(), m_nWidth, m_nHeight,
                                  m_sCacheDirectory.empty() ? GetTemporaryDirectory() : m_sCacheDirectory,
                                  m_pTurbulenceProgress);
+        // Without the runs (no memory, or another level) the map alone serves.
+        if (ActiveFirePasses().shufflesRuns) m_ShuffleRuns.Build(m_TurbulenceMap.data(), m_TurbulenceMap.size());
+    }
     if (!ReadPaletteSource()) return 0;
     LoadPalette();
     StartSound();
@@ -223,8 +227,10 @@ int CFireEngine::Step() {
     if (m_bPaperBurn && m_nBurnRoundsLeft >= 0) PaperBurnPass();
     if (m_pText && m_nTextBurnType == 0) TextPass();
     if (m_bTurbulence) {
-        passes.remap(m_FireField.data(), m_TurbulenceMap.data(), m_Scratch.size(), m_Scratch.data());
-        std::memcpy(m_FireField.data(), m_Scratch.data(), m_Scratch.size());
+        // The remapped field becomes the field; both keep the zero spare row.
+        const ShuffleRunsView runs = m_ShuffleRuns.View();
+        passes.remap(m_FireField.data(), m_TurbulenceMap.data(), &runs, m_TurbulenceMap.size(), m_Scratch.data());
+        m_FireField.swap(m_Scratch);
     }
     const long long active = std::min<long long>(5 * n, m_nSparkleCount);
     for (long long i = 0; i < active; ++i) {

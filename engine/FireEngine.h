@@ -1,6 +1,7 @@
 #pragma once
 #include "engine/FrameSource.h"
 #include "engine/Firework.h"
+#include "engine/ShuffleRuns.h"
 #include "engine/Sparkle.h"
 #include "engine/TurbulenceMap.h"
 #include "palette/FirePalette.h"
@@ -55,7 +56,8 @@ public:
     const FirePalette& UnblendedPalette() const { return m_SourcePalette; }
     // True when the palette file could not be read and the built-in one is used.
     bool PaletteFellBack() const { return m_bPaletteFellBack; }
-    // The fire field, W x (H + 1) bytes (tests and tools).
+    // The fire field, W x (H + 1) bytes (tests and tools); it moves between
+    // two buffers when the turbulence remaps it.
     const std::uint8_t* FireFieldData() const { return m_FireField.data(); }
     const std::uint8_t* BackgroundLayerData() const { return m_BackgroundLayer.data(); }
 
@@ -92,6 +94,7 @@ private:
     std::string m_sPalettePath;
 
     std::vector<int> m_TurbulenceMap;
+    ShuffleRuns m_ShuffleRuns;  // the map as byte shuffles, where the passes use them
     std::vector<std::uint8_t> m_Scratch;
     std::vector<std::uint8_t> m_FireField;
     std::vector<std::uint8_t> m_BackgroundLayer;

@@ -1,4 +1,6 @@
 #pragma once
+#include "engine/ShuffleRuns.h"
+
 #include <cstddef>
 #include <cstdint>
 
@@ -15,9 +17,13 @@ struct FirePasses {
     PassLevel level;
     // The upward averaging of a W x (H + 1) field (see FireField.h).
     void (*averageUpward)(std::uint8_t* field, int width, int height);
-    // out[i] := field[map[i]] for i < count. Reads up to 3 bytes past every
-    // mapped byte, so the field needs 3 readable bytes past its last index.
-    void (*remap)(const std::uint8_t* field, const int* map, std::size_t count, std::uint8_t* out);
+    // out[i] := field[map[i]] for i < count; from the shuffle runs of the
+    // same map where the level uses them and `runs` is not null. Reads up to
+    // 15 bytes past a mapped byte, which the field must hold.
+    void (*remap)(const std::uint8_t* field, const int* map, const ShuffleRunsView* runs, std::size_t count,
+                  std::uint8_t* out);
+    // Whether remap reads shuffle runs (worth building them for).
+    bool shufflesRuns;
     // The output with the desktop behind the fire (see DesktopLayer.h).
     void (*mixDesktop)(const std::uint8_t* fire, const std::uint8_t* layer, int width, int height, std::uint8_t* dest);
     // Writes, in increasing order, the columns x < width with x mod 2 equal

@@ -73,6 +73,7 @@ int CFlamingText::Advance() {
 
 void CFlamingText::Draw() {
     if (!m_Field.pixels) return;
+    FetchFireField(*m_pEngine, m_Field);  // the engine may have moved its field since Start
     const int w = m_Field.width, h = m_Field.height;
     const double phi = m_dPhase;
     const bool wandering = m_nTrajectory == kWanderingPath;

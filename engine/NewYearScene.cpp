@@ -207,6 +207,7 @@ int CNewYearScene::Advance() {
 }
 
 void CNewYearScene::Draw() {
+    FetchFireField(*m_pEngine, m_Field);  // the engine may have moved its field since
     const int w = m_Field.width, h = m_Field.height;
     for (const Particle& particle : m_Particles) {
         const int px = static_cast<int>(static_cast<float>(w) * particle.x);

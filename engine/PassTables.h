@@ -8,11 +8,13 @@ const FirePasses* Avx2FirePasses();
 
 // Gathers have no SSE2 form, and the AVX2 gather is slower than plain loads
 // on the processors measured: both levels share these loops of plain loads.
-void RemapUnrolled(const std::uint8_t* field, const int* map, std::size_t count, std::uint8_t* out);
+void RemapUnrolled(const std::uint8_t* field, const int* map, const ShuffleRunsView* runs, std::size_t count,
+                   std::uint8_t* out);
 void LookUpWordsSse2(const std::uint8_t* indexes, std::size_t count, const std::uint32_t* table, std::uint32_t* out);
 
 // Scalar references of the passes that have no home of their own.
-void RemapScalar(const std::uint8_t* field, const int* map, std::size_t count, std::uint8_t* out);
+void RemapScalar(const std::uint8_t* field, const int* map, const ShuffleRunsView* runs, std::size_t count,
+                 std::uint8_t* out);
 int FindInRangeScalar(const std::uint8_t* row, int width, int parity, int lo, int span, int* columns);
 void LookUpWordsScalar(const std::uint8_t* indexes, std::size_t count, const std::uint32_t* table,
                        std::uint32_t* out);

@@ -2,11 +2,13 @@
 #include "engine/FireField.h"
 #include "engine/PassTables.h"
 
-void RemapScalar(const std::uint8_t* field, const int* map, std::size_t count, std::uint8_t* out) {
+void RemapScalar(const std::uint8_t* field, const int* map, const ShuffleRunsView*, std::size_t count,
+                 std::uint8_t* out) {
     for (std::size_t i = 0; i < count; ++i) out[i] = field[map[i]];
 }
 
-void RemapUnrolled(const std::uint8_t* field, const int* map, std::size_t count, std::uint8_t* out) {
+void RemapUnrolled(const std::uint8_t* field, const int* map, const ShuffleRunsView*, std::size_t count,
+                   std::uint8_t* out) {
     std::size_t i = 0;
     for (; i + 4 <= count; i += 4) {
         // Four loads before the stores, which could otherwise alias the map.
@@ -16,7 +18,7 @@ void RemapUnrolled(const std::uint8_t* field, const int* map, std::size_t count,
         out[i + 2] = c;
         out[i + 3] = d;
     }
-    RemapScalar(field, map + i, count - i, out + i);
+    RemapScalar(field, map + i, nullptr, count - i, out + i);
 }
 
 int FindInRangeScalar(const std::uint8_t* row, int width, int parity, int lo, int span, int* columns) {
@@ -32,7 +34,7 @@ void LookUpWordsScalar(const std::uint8_t* indexes, std::size_t count, const std
 }
 
 const FirePasses* ScalarFirePasses() {
-    static const FirePasses passes = {PassLevel::Scalar, AverageUpward,     RemapScalar, MixDesktop,
+    static const FirePasses passes = {PassLevel::Scalar, AverageUpward,     RemapScalar, false,  MixDesktop,
                                       FindInRangeScalar, LookUpWordsScalar, nullptr};
     return &passes;
 }

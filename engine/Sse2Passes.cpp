@@ -75,6 +75,7 @@ const FirePasses* Sse2FirePasses() {
     static const FirePasses passes = {PassLevel::Sse2,
                                       simd_kernels::AverageUpward<Sse2>,
                                       RemapUnrolled,
+                                      false,
                                       simd_kernels::MixDesktop<Sse2>,
                                       simd_kernels::FindInRange<Sse2>,
                                       LookUpWordsSse2,

@@ -61,15 +61,24 @@ TEST_P(VectorPasses, AverageUpwardMatchesTheScalarPassAtEveryWidth) {
 
 TEST_P(VectorPasses, RemapAndPaletteLookUpMatchTheScalarPasses) {
     for (int count : TestWidths()) {
+        // Sources near their pixels, as in a turbulence map, and anywhere.
         const std::size_t n = static_cast<std::size_t>(count) * 3;
-        const std::vector<std::uint8_t> field = RandomBytes(m_Random, n + 3, 0, 255);
+        const std::vector<std::uint8_t> field = RandomBytes(m_Random, n + 15, 0, 255);
         std::vector<int> map(n);
-        std::uniform_int_distribution<int> index(0, static_cast<int>(n) - 1);
-        for (int& entry : map) entry = index(m_Random);
-        std::vector<std::uint8_t> expected(n), out(n);
-        Scalar().remap(field.data(), map.data(), n, expected.data());
-        Vector().remap(field.data(), map.data(), n, out.data());
+        std::uniform_int_distribution<int> near(-20, 20), anywhere(0, static_cast<int>(n) - 1);
+        for (std::size_t i = 0; i < n; ++i) {
+            const int source = static_cast<int>(i) + near(m_Random);
+            map[i] = i % 7 == 3 || source < 0 || source >= static_cast<int>(n) ? anywhere(m_Random) : source;
+        }
+        ShuffleRuns runs;
+        ASSERT_TRUE(runs.Build(map.data(), n));
+        const ShuffleRunsView view = runs.View();
+        std::vector<std::uint8_t> expected(n), out(n), withoutRuns(n);
+        Scalar().remap(field.data(), map.data(), nullptr, n, expected.data());
+        Vector().remap(field.data(), map.data(), &view, n, out.data());
+        Vector().remap(field.data(), map.data(), nullptr, n, withoutRuns.data());
         ASSERT_EQ(out, expected) << count;
+        ASSERT_EQ(withoutRuns, expected) << count;
 
         std::vector<std::uint32_t> table(256), words(n), expectedWords(n);
         for (std::uint32_t& entry : table) entry = static_cast<std::uint32_t>(m_Random());

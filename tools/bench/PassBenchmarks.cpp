@@ -53,10 +53,13 @@ void AverageUpwardPass(benchmark::State& state) {
 void TurbulenceRemapPass(benchmark::State& state) {
     const std::vector<int>& map = TurbulenceMapOf(WidthOf(state), HeightOf(state));
     if (!UseLevelOf(state)) return;
-    const std::vector<std::uint8_t> field = RandomBytes(PixelsOf(state) + WidthOf(state), 254, 2);
+    const std::vector<std::uint8_t> field = RandomBytes(PixelsOf(state) + WidthOf(state) + 15, 254, 2);
     std::vector<std::uint8_t> out(PixelsOf(state));
+    ShuffleRuns runs;
+    if (ActiveFirePasses().shufflesRuns) runs.Build(map.data(), map.size());
+    const ShuffleRunsView view = runs.View();
     TimeAgainstMemcpy(state, PixelsOf(state),
-                      [&] { ActiveFirePasses().remap(field.data(), map.data(), map.size(), out.data()); });
+                      [&] { ActiveFirePasses().remap(field.data(), map.data(), &view, map.size(), out.data()); });
 }
 
 void MixDesktopPass(benchmark::State& state) {
