@@ -11,7 +11,7 @@ bool ShuffleRuns::Build(const int* map, std::size_t count) {
     const std::size_t runs = count / kRun;
     try {
         m_WindowCounts.reserve(runs);
-        m_WindowStarts.reserve(runs * 3);
+        m_WindowStarts.reserve(runs * kShuffleWindows);
         m_Picks.resize(runs * kRun);
         for (std::size_t r = 0; r < runs; ++r) {
             const int* sources = map + r * kRun;
@@ -36,6 +36,7 @@ bool ShuffleRuns::Build(const int* map, std::size_t count) {
                         --left;
                     }
             }
+            for (; windows < kShuffleWindows; ++windows) m_WindowStarts.push_back(m_WindowStarts.back());
             m_WindowCounts.push_back(static_cast<std::uint8_t>(windows));
         }
     } catch (const std::bad_alloc&) {
