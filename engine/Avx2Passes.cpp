@@ -96,6 +96,48 @@ void RemapShuffled(const std::uint8_t* field, const int* map, const ShuffleRunsV
     const std::size_t done = 16 * runs->runs;
     RemapScalar(field, map + done, nullptr, count - done, out + done);
 }
+// Four channels of four pixels in 16-bit lanes: (a x (256 - w) + b x w) >> 8.
+__m256i BlendLanes(__m256i a, __m256i b, __m256i weights) {
+    const __m256i inverse = _mm256_sub_epi16(_mm256_set1_epi16(256), weights);
+    return _mm256_srli_epi16(_mm256_add_epi16(_mm256_mullo_epi16(a, inverse), _mm256_mullo_epi16(b, weights)), 8);
+}
+
+void BlendPixelRowsAvx2(const std::uint32_t* top, const std::uint32_t* bottom, int weight, int count, std::uint32_t* out) {
+    const __m256i zero = _mm256_setzero_si256(), weights = _mm256_set1_epi16(static_cast<short>(weight));
+    int x = 0;
+    for (; x + 8 <= count; x += 8) {
+        const __m256i a = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(top + x));
+        const __m256i b = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(bottom + x));
+        const __m256i low = BlendLanes(_mm256_unpacklo_epi8(a, zero), _mm256_unpacklo_epi8(b, zero), weights);
+        const __m256i high = BlendLanes(_mm256_unpackhi_epi8(a, zero), _mm256_unpackhi_epi8(b, zero), weights);
+        _mm256_storeu_si256(reinterpret_cast<__m256i*>(out + x), _mm256_packus_epi16(low, high));
+    }
+    BlendPixelRowsScalar(top + x, bottom + x, weight, count - x, out + x);
+}
+
+// Four result pixels, two in each half: as StretchTwo of the SSE2 level.
+__m256i StretchFour(const std::uint32_t* row, const int* first, const std::uint16_t* weights) {
+    auto pairs = [&](int p) {
+        return _mm_unpacklo_epi32(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(row + first[p])),
+                                  _mm_loadl_epi64(reinterpret_cast<const __m128i*>(row + first[p + 1])));
+    };
+    const __m256i both = _mm256_inserti128_si256(_mm256_castsi128_si256(pairs(0)), pairs(2), 1);
+    const __m256i zero = _mm256_setzero_si256();
+    return BlendLanes(_mm256_unpacklo_epi8(both, zero), _mm256_unpackhi_epi8(both, zero),
+                      _mm256_loadu_si256(reinterpret_cast<const __m256i*>(weights)));
+}
+
+void StretchPixelRowAvx2(const std::uint32_t* row, const int* first, const std::uint16_t* weights, int count,
+                         std::uint32_t* out) {
+    int x = 0;
+    for (; x + 8 <= count; x += 8) {
+        // Packing works in halves: pixels 0-1 and 4-5, then 2-3 and 6-7.
+        const __m256i packed =
+            _mm256_packus_epi16(StretchFour(row, first + x, weights + 4 * x), StretchFour(row, first + x + 4, weights + 4 * x + 16));
+        _mm256_storeu_si256(reinterpret_cast<__m256i*>(out + x), _mm256_permute4x64_epi64(packed, 0xD8));
+    }
+    StretchPixelRowScalar(row, first + x, weights + 4 * x, count - x, out + x);
+}
 }  // namespace
 
 const FirePasses* Avx2FirePasses() {
@@ -106,6 +148,8 @@ const FirePasses* Avx2FirePasses() {
                                       simd_kernels::MixDesktop<Avx2>,
                                       simd_kernels::FindInRange<Avx2>,
                                       LookUpWordsSse2,
+                                      BlendPixelRowsAvx2,
+                                      StretchPixelRowAvx2,
                                       simd_kernels::BestRays<Avx2>};
     return &passes;
 }

@@ -33,6 +33,15 @@ struct FirePasses {
     // out[i] := table[indexes[i]] for i < count.
     void (*lookUpWords)(const std::uint8_t* indexes, std::size_t count, const std::uint32_t* table,
                         std::uint32_t* out);
+    // Rows of 32-bit pixels, each of four byte channels blended as
+    // (a x (256 - w) + b x w) >> 8 with w from 0 to 256 (the frame upscaler):
+    // out[x] := blend(top[x], bottom[x]) with one weight for the row, and
+    // out[x] := blend(row[first[x]], row[first[x] + 1]) with the weight
+    // weights[4 x] (repeated in weights[4 x + 1 .. 4 x + 3]).
+    void (*blendPixelRows)(const std::uint32_t* top, const std::uint32_t* bottom, int weight, int count,
+                           std::uint32_t* out);
+    void (*stretchPixelRow)(const std::uint32_t* row, const int* first, const std::uint16_t* weights, int count,
+                            std::uint32_t* out);
     // For each pixel k < count from `centre`: the first ray angle a whose
     // samples at centre + k + offsets[kRaySampleCount * a + s] add up to the
     // most (null at the scalar level, which walks the rays one by one).

@@ -13,6 +13,10 @@ void RemapUnrolled(const std::uint8_t* field, const int* map, const ShuffleRunsV
 void LookUpWordsSse2(const std::uint8_t* indexes, std::size_t count, const std::uint32_t* table, std::uint32_t* out);
 
 // Scalar references of the passes that have no home of their own.
+void BlendPixelRowsScalar(const std::uint32_t* top, const std::uint32_t* bottom, int weight, int count,
+                          std::uint32_t* out);
+void StretchPixelRowScalar(const std::uint32_t* row, const int* first, const std::uint16_t* weights, int count,
+                           std::uint32_t* out);
 void RemapScalar(const std::uint8_t* field, const int* map, const ShuffleRunsView* runs, std::size_t count,
                  std::uint8_t* out);
 int FindInRangeScalar(const std::uint8_t* row, int width, int parity, int lo, int span, int* columns);

@@ -33,8 +33,29 @@ void LookUpWordsScalar(const std::uint8_t* indexes, std::size_t count, const std
     for (std::size_t i = 0; i < count; ++i) out[i] = table[indexes[i]];
 }
 
+namespace {
+std::uint32_t BlendPixels(std::uint32_t a, std::uint32_t b, std::uint32_t weight) {
+    std::uint32_t out = 0;
+    for (int shift = 0; shift < 32; shift += 8)
+        out |= ((((a >> shift) & 0xFF) * (256 - weight) + ((b >> shift) & 0xFF) * weight) >> 8) << shift;
+    return out;
+}
+}  // namespace
+
+void BlendPixelRowsScalar(const std::uint32_t* top, const std::uint32_t* bottom, int weight, int count,
+                          std::uint32_t* out) {
+    for (int x = 0; x < count; ++x) out[x] = BlendPixels(top[x], bottom[x], static_cast<std::uint32_t>(weight));
+}
+
+void StretchPixelRowScalar(const std::uint32_t* row, const int* first, const std::uint16_t* weights, int count,
+                           std::uint32_t* out) {
+    for (int x = 0; x < count; ++x) out[x] = BlendPixels(row[first[x]], row[first[x] + 1], weights[4 * x]);
+}
+
 const FirePasses* ScalarFirePasses() {
-    static const FirePasses passes = {PassLevel::Scalar, AverageUpward,     RemapScalar, false,  MixDesktop,
-                                      FindInRangeScalar, LookUpWordsScalar, nullptr};
+    static const FirePasses passes = {PassLevel::Scalar,    AverageUpward,        RemapScalar,
+                                      false,                MixDesktop,           FindInRangeScalar,
+                                      LookUpWordsScalar,    BlendPixelRowsScalar, StretchPixelRowScalar,
+                                      nullptr};
     return &passes;
 }

@@ -71,6 +71,48 @@ void LookUpWordsSse2(const std::uint8_t* indexes, std::size_t count, const std::
     LookUpWordsScalar(indexes + i, count - i, table, out + i);
 }
 
+namespace {
+// Four channels of two pixels in 16-bit lanes: (a x (256 - w) + b x w) >> 8.
+__m128i BlendLanes(__m128i a, __m128i b, __m128i weights) {
+    const __m128i inverse = _mm_sub_epi16(_mm_set1_epi16(256), weights);
+    return _mm_srli_epi16(_mm_add_epi16(_mm_mullo_epi16(a, inverse), _mm_mullo_epi16(b, weights)), 8);
+}
+
+void BlendPixelRowsSse2(const std::uint32_t* top, const std::uint32_t* bottom, int weight, int count, std::uint32_t* out) {
+    const __m128i zero = _mm_setzero_si128(), weights = _mm_set1_epi16(static_cast<short>(weight));
+    int x = 0;
+    for (; x + 4 <= count; x += 4) {
+        const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(top + x));
+        const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bottom + x));
+        const __m128i low = BlendLanes(_mm_unpacklo_epi8(a, zero), _mm_unpacklo_epi8(b, zero), weights);
+        const __m128i high = BlendLanes(_mm_unpackhi_epi8(a, zero), _mm_unpackhi_epi8(b, zero), weights);
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + x), _mm_packus_epi16(low, high));
+    }
+    BlendPixelRowsScalar(top + x, bottom + x, weight, count - x, out + x);
+}
+
+// Two result pixels: their two source pairs interleaved, first pixels apart
+// from second ones, each widened to 16 bits.
+__m128i StretchTwo(const std::uint32_t* row, const int* first, const std::uint16_t* weights) {
+    const __m128i zero = _mm_setzero_si128();
+    const __m128i a = _mm_loadl_epi64(reinterpret_cast<const __m128i*>(row + first[0]));
+    const __m128i b = _mm_loadl_epi64(reinterpret_cast<const __m128i*>(row + first[1]));
+    const __m128i both = _mm_unpacklo_epi32(a, b);
+    return BlendLanes(_mm_unpacklo_epi8(both, zero), _mm_unpackhi_epi8(both, zero),
+                      _mm_loadu_si128(reinterpret_cast<const __m128i*>(weights)));
+}
+
+void StretchPixelRowSse2(const std::uint32_t* row, const int* first, const std::uint16_t* weights, int count,
+                         std::uint32_t* out) {
+    int x = 0;
+    for (; x + 4 <= count; x += 4)
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + x),
+                         _mm_packus_epi16(StretchTwo(row, first + x, weights + 4 * x),
+                                          StretchTwo(row, first + x + 2, weights + 4 * x + 8)));
+    StretchPixelRowScalar(row, first + x, weights + 4 * x, count - x, out + x);
+}
+}  // namespace
+
 const FirePasses* Sse2FirePasses() {
     static const FirePasses passes = {PassLevel::Sse2,
                                       simd_kernels::AverageUpward<Sse2>,
@@ -79,9 +121,53 @@ const FirePasses* Sse2FirePasses() {
                                       simd_kernels::MixDesktop<Sse2>,
                                       simd_kernels::FindInRange<Sse2>,
                                       LookUpWordsSse2,
+                                      BlendPixelRowsSse2,
+                                      StretchPixelRowSse2,
                                       simd_kernels::BestRays<Sse2>};
     return &passes;
 }
 #else
+namespace {
+// Four channels of two pixels in 16-bit lanes: (a x (256 - w) + b x w) >> 8.
+__m128i BlendLanes(__m128i a, __m128i b, __m128i weights) {
+    const __m128i inverse = _mm_sub_epi16(_mm_set1_epi16(256), weights);
+    return _mm_srli_epi16(_mm_add_epi16(_mm_mullo_epi16(a, inverse), _mm_mullo_epi16(b, weights)), 8);
+}
+
+void BlendPixelRowsSse2(const std::uint32_t* top, const std::uint32_t* bottom, int weight, int count, std::uint32_t* out) {
+    const __m128i zero = _mm_setzero_si128(), weights = _mm_set1_epi16(static_cast<short>(weight));
+    int x = 0;
+    for (; x + 4 <= count; x += 4) {
+        const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(top + x));
+        const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bottom + x));
+        const __m128i low = BlendLanes(_mm_unpacklo_epi8(a, zero), _mm_unpacklo_epi8(b, zero), weights);
+        const __m128i high = BlendLanes(_mm_unpackhi_epi8(a, zero), _mm_unpackhi_epi8(b, zero), weights);
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + x), _mm_packus_epi16(low, high));
+    }
+    BlendPixelRowsScalar(top + x, bottom + x, weight, count - x, out + x);
+}
+
+// Two result pixels: their two source pairs interleaved, first pixels apart
+// from second ones, each widened to 16 bits.
+__m128i StretchTwo(const std::uint32_t* row, const int* first, const std::uint16_t* weights) {
+    const __m128i zero = _mm_setzero_si128();
+    const __m128i a = _mm_loadl_epi64(reinterpret_cast<const __m128i*>(row + first[0]));
+    const __m128i b = _mm_loadl_epi64(reinterpret_cast<const __m128i*>(row + first[1]));
+    const __m128i both = _mm_unpacklo_epi32(a, b);
+    return BlendLanes(_mm_unpacklo_epi8(both, zero), _mm_unpackhi_epi8(both, zero),
+                      _mm_loadu_si128(reinterpret_cast<const __m128i*>(weights)));
+}
+
+void StretchPixelRowSse2(const std::uint32_t* row, const int* first, const std::uint16_t* weights, int count,
+                         std::uint32_t* out) {
+    int x = 0;
+    for (; x + 4 <= count; x += 4)
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + x),
+                         _mm_packus_epi16(StretchTwo(row, first + x, weights + 4 * x),
+                                          StretchTwo(row, first + x + 2, weights + 4 * x + 8)));
+    StretchPixelRowScalar(row, first + x, weights + 4 * x, count - x, out + x);
+}
+}  // namespace
+
 const FirePasses* Sse2FirePasses() { return nullptr; }
 #endif

@@ -35,11 +35,11 @@ private:
     };
     static void MakeTaps(int sourceCount, int destCount, std::vector<Tap>& taps);
     const std::uint32_t* StretchedRow(const std::uint8_t* source, std::ptrdiff_t sourceStride, int y);
-    void Stretch(const std::uint32_t* sourceRow, std::uint32_t* out);
 
     int m_nSourceWidth = 0, m_nSourceHeight = 0, m_nDestWidth = 0, m_nDestHeight = 0;
-    std::vector<Tap> m_Columns, m_Rows;
-    std::vector<std::uint16_t> m_ColumnWeights;  // per result pixel, its weight in each of 4 lanes
+    std::vector<Tap> m_Rows;
+    std::vector<int> m_ColumnFirst;              // per result column, its first source column
+    std::vector<std::uint16_t> m_ColumnWeights;  // per result column, its weight in each of 4 channels
     std::vector<std::uint32_t> m_PaddedSource;   // a source row and a copy of its last pixel
     std::vector<std::uint32_t> m_Stretched[2];   // two stretched rows, tagged with their source row
     int m_nStretchedRow[2] = {-1, -1};

@@ -88,6 +88,31 @@ TEST_P(VectorPasses, RemapAndPaletteLookUpMatchTheScalarPasses) {
     }
 }
 
+TEST_P(VectorPasses, PixelRowBlendsOfTheUpscalerMatchTheScalarPasses) {
+    std::uniform_int_distribution<int> weight(0, 256);
+    for (int count : TestWidths()) {
+        const std::size_t n = static_cast<std::size_t>(count);
+        std::vector<std::uint32_t> top(n + 1), bottom(n), expected(n), out(n);
+        for (std::uint32_t& pixel : top) pixel = static_cast<std::uint32_t>(m_Random());
+        for (std::uint32_t& pixel : bottom) pixel = static_cast<std::uint32_t>(m_Random());
+        for (int w : {0, 1, 64, 255, 256}) {
+            Scalar().blendPixelRows(top.data(), bottom.data(), w, count, expected.data());
+            Vector().blendPixelRows(top.data(), bottom.data(), w, count, out.data());
+            ASSERT_EQ(out, expected) << count << " at " << w;
+        }
+        std::vector<int> first(n);
+        std::vector<std::uint16_t> weights(4 * n);
+        std::uniform_int_distribution<int> column(0, count - 1);
+        for (std::size_t x = 0; x < n; ++x) {
+            first[x] = column(m_Random);
+            std::fill_n(&weights[4 * x], 4, static_cast<std::uint16_t>(weight(m_Random)));
+        }
+        Scalar().stretchPixelRow(top.data(), first.data(), weights.data(), count, expected.data());
+        Vector().stretchPixelRow(top.data(), first.data(), weights.data(), count, out.data());
+        ASSERT_EQ(out, expected) << count;
+    }
+}
+
 TEST_P(VectorPasses, MixedOutputMatchesTheScalarPassAlsoWhereBytesCarryOver) {
     for (int width : TestWidths())
         for (int height : {1, 2, 7}) {
