@@ -150,6 +150,7 @@ const FirePasses* Avx2FirePasses() {
                                       LookUpWordsSse2,
                                       BlendPixelRowsAvx2,
                                       StretchPixelRowAvx2,
+                                      StampGlowSse2,
                                       simd_kernels::BestRays<Avx2>};
     return &passes;
 }

@@ -42,6 +42,13 @@ struct FirePasses {
                            std::uint32_t* out);
     void (*stretchPixelRow)(const std::uint32_t* row, const int* first, const std::uint16_t* weights, int count,
                             std::uint32_t* out);
+    // Puts a size x size glow (size 5 or 9; stamp rows 9 bytes apart, entries
+    // of 0 skipped) with its top-left corner at `corner`, field rows `width`
+    // apart: each pixel raised by (entry x value) >> 8 when additive, else
+    // set to it, and cut at 247.
+    using StampGlowPass = void (*)(std::uint8_t* corner, int width, const std::uint8_t (*stamp)[9], int size,
+                                   int value, int additive);
+    StampGlowPass stampGlow;
     // For each pixel k < count from `centre`: the first ray angle a whose
     // samples at centre + k + offsets[kRaySampleCount * a + s] add up to the
     // most (null at the scalar level, which walks the rays one by one).

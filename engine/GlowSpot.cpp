@@ -1,4 +1,6 @@
 #include "engine/GlowSpot.h"
+#include "engine/FirePasses.h"
+#include "engine/PassTables.h"
 
 const std::uint8_t kGlowStamp[9][9] = {
     {0, 0, 46, 77, 107, 77, 46, 0, 0},
@@ -13,6 +15,16 @@ const std::uint8_t kGlowStamp[9][9] = {
 };
 
 namespace {
+// The 5 x 5 glow: the stamp's even rows and columns.
+struct SmallGlow {
+    std::uint8_t entries[5][9] = {};
+    SmallGlow() {
+        for (int r = 0; r < 5; ++r)
+            for (int c = 0; c < 5; ++c) entries[r][c] = kGlowStamp[2 * r][2 * c];
+    }
+};
+const SmallGlow kSmallGlow;
+
 int Cut(int value) { return value < kHeatCeiling ? value : kHeatCeiling; }
 
 // Single pixels of shapes 1 and 2: additive sums are cut, plain writes keep the low byte.
@@ -21,11 +33,18 @@ void PutPixel(std::uint8_t* field, int width, int height, int x, int y, int amou
     std::uint8_t& pixel = field[y * width + x];
     pixel = static_cast<std::uint8_t>(additive ? Cut(pixel + amount) : amount);
 }
-
-void PutGlowPixel(std::uint8_t& pixel, int amount, int additive) {
-    pixel = static_cast<std::uint8_t>(Cut(additive ? pixel + amount : amount));
-}
 }  // namespace
+
+void StampGlowScalar(std::uint8_t* corner, int width, const std::uint8_t (*stamp)[9], int size, int value,
+                     int additive) {
+    for (int r = 0; r < size; ++r)
+        for (int c = 0; c < size; ++c)
+            if (stamp[r][c]) {
+                std::uint8_t& pixel = corner[r * width + c];
+                const int amount = (stamp[r][c] * value) >> 8;
+                pixel = static_cast<std::uint8_t>(Cut(additive ? pixel + amount : amount));
+            }
+}
 
 void DrawSpot(std::uint8_t* field, int width, int height, int x, int y, int value, int shape, int additive) {
     if (shape == 0) return;
@@ -42,24 +61,11 @@ void DrawSpot(std::uint8_t* field, int width, int height, int x, int y, int valu
         return;
     }
     if (x < 4 || x >= width - 4 || y < 4 || y >= height - 4 || value <= 0) return;
-    if (shape >= 5) {
-        for (int r = 0; r < 9; ++r)
-            for (int c = 0; c < 9; ++c)
-                if (kGlowStamp[r][c])
-                    PutGlowPixel(field[(y - 4 + r) * width + (x - 4 + c)], (kGlowStamp[r][c] * value) >> 8, additive);
-        return;
-    }
-    for (int r = 0; r < 9; r += 2)
-        for (int c = 0; c < 9; c += 2)
-            if (kGlowStamp[r][c])
-                PutGlowPixel(field[(y - 3 + r / 2) * width + (x - 3 + c / 2)], (kGlowStamp[r][c] * value) >> 8, additive);
+    const FirePasses::StampGlowPass stamp = ActiveFirePasses().stampGlow;
+    if (shape >= 5) stamp(field + (y - 4) * width + (x - 4), width, kGlowStamp, 9, value, additive);
+    else stamp(field + (y - 3) * width + (x - 3), width, kSmallGlow.entries, 5, value, additive);
 }
 
 void AddGlow(std::uint8_t* field, int width, int x, int y, int heat) {
-    for (int r = 0; r < 9; ++r)
-        for (int c = 0; c < 9; ++c)
-            if (kGlowStamp[r][c]) {
-                std::uint8_t& pixel = field[(y + r) * width + (x + c)];
-                pixel = static_cast<std::uint8_t>(Cut(pixel + ((kGlowStamp[r][c] * heat) >> 8)));
-            }
+    ActiveFirePasses().stampGlow(field + y * width + x, width, kGlowStamp, 9, heat, 1);
 }

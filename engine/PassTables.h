@@ -15,6 +15,10 @@ void LookUpWordsSse2(const std::uint8_t* indexes, std::size_t count, const std::
 // Scalar references of the passes that have no home of their own.
 void BlendPixelRowsScalar(const std::uint32_t* top, const std::uint32_t* bottom, int weight, int count,
                           std::uint32_t* out);
+void StampGlowScalar(std::uint8_t* corner, int width, const std::uint8_t (*stamp)[9], int size, int value,
+                     int additive);
+void StampGlowSse2(std::uint8_t* corner, int width, const std::uint8_t (*stamp)[9], int size, int value,
+                   int additive);
 void StretchPixelRowScalar(const std::uint32_t* row, const int* first, const std::uint16_t* weights, int count,
                            std::uint32_t* out);
 void RemapScalar(const std::uint8_t* field, const int* map, const ShuffleRunsView* runs, std::size_t count,

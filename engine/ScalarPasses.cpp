@@ -56,6 +56,6 @@ const FirePasses* ScalarFirePasses() {
     static const FirePasses passes = {PassLevel::Scalar,    AverageUpward,        RemapScalar,
                                       false,                MixDesktop,           FindInRangeScalar,
                                       LookUpWordsScalar,    BlendPixelRowsScalar, StretchPixelRowScalar,
-                                      nullptr};
+                                      StampGlowScalar,      nullptr};
     return &passes;
 }

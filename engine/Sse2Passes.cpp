@@ -113,6 +113,35 @@ void StretchPixelRowSse2(const std::uint32_t* row, const int* first, const std::
 }
 }  // namespace
 
+// Eight columns of a glow row at a time (the ninth alone), reading and
+// writing no byte outside the glow's columns but the 3 right of a 5-wide one.
+void StampGlowSse2(std::uint8_t* corner, int width, const std::uint8_t (*stamp)[9], int size, int value,
+                   int additive) {
+    if (value < 1 || value > 256) {  // amounts must fit 16-bit products and bytes
+        StampGlowScalar(corner, width, stamp, size, value, additive);
+        return;
+    }
+    const __m128i zero = _mm_setzero_si128(), factor = _mm_set1_epi16(static_cast<short>(value));
+    const __m128i ceiling = _mm_set1_epi8(static_cast<char>(247));
+    const __m128i columns = _mm_set_epi64x(0, size >= 8 ? -1LL : static_cast<long long>((1ULL << (8 * size)) - 1));
+    for (int r = 0; r < size; ++r) {
+        std::uint8_t* row = corner + r * width;
+        const __m128i entries = _mm_and_si128(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(stamp[r])), columns);
+        const __m128i amount =
+            _mm_packus_epi16(_mm_srli_epi16(_mm_mullo_epi16(_mm_unpacklo_epi8(entries, zero), factor), 8), zero);
+        const __m128i old = _mm_loadl_epi64(reinterpret_cast<const __m128i*>(row));
+        const __m128i lit = _mm_min_epu8(additive ? _mm_adds_epu8(old, amount) : amount, ceiling);
+        const __m128i unlit = _mm_cmpeq_epi8(entries, zero);
+        _mm_storel_epi64(reinterpret_cast<__m128i*>(row), _mm_or_si128(_mm_and_si128(unlit, old), _mm_andnot_si128(unlit, lit)));
+    }
+    if (size > 8) {
+        // The ninth column: the stamp's last entry of each row.
+        std::uint8_t column[9][9] = {};
+        for (int r = 0; r < size; ++r) column[r][0] = stamp[r][8];
+        StampGlowScalar(corner + 8, width, column, size, value, additive);
+    }
+}
+
 const FirePasses* Sse2FirePasses() {
     static const FirePasses passes = {PassLevel::Sse2,
                                       simd_kernels::AverageUpward<Sse2>,
@@ -123,6 +152,7 @@ const FirePasses* Sse2FirePasses() {
                                       LookUpWordsSse2,
                                       BlendPixelRowsSse2,
                                       StretchPixelRowSse2,
+                                      StampGlowSse2,
                                       simd_kernels::BestRays<Sse2>};
     return &passes;
 }
@@ -168,6 +198,35 @@ void StretchPixelRowSse2(const std::uint32_t* row, const int* first, const std::
     StretchPixelRowScalar(row, first + x, weights + 4 * x, count - x, out + x);
 }
 }  // namespace
+
+// Eight columns of a glow row at a time (the ninth alone), reading and
+// writing no byte outside the glow's columns but the 3 right of a 5-wide one.
+void StampGlowSse2(std::uint8_t* corner, int width, const std::uint8_t (*stamp)[9], int size, int value,
+                   int additive) {
+    if (value < 1 || value > 256) {  // amounts must fit 16-bit products and bytes
+        StampGlowScalar(corner, width, stamp, size, value, additive);
+        return;
+    }
+    const __m128i zero = _mm_setzero_si128(), factor = _mm_set1_epi16(static_cast<short>(value));
+    const __m128i ceiling = _mm_set1_epi8(static_cast<char>(247));
+    const __m128i columns = _mm_set_epi64x(0, size >= 8 ? -1LL : static_cast<long long>((1ULL << (8 * size)) - 1));
+    for (int r = 0; r < size; ++r) {
+        std::uint8_t* row = corner + r * width;
+        const __m128i entries = _mm_and_si128(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(stamp[r])), columns);
+        const __m128i amount =
+            _mm_packus_epi16(_mm_srli_epi16(_mm_mullo_epi16(_mm_unpacklo_epi8(entries, zero), factor), 8), zero);
+        const __m128i old = _mm_loadl_epi64(reinterpret_cast<const __m128i*>(row));
+        const __m128i lit = _mm_min_epu8(additive ? _mm_adds_epu8(old, amount) : amount, ceiling);
+        const __m128i unlit = _mm_cmpeq_epi8(entries, zero);
+        _mm_storel_epi64(reinterpret_cast<__m128i*>(row), _mm_or_si128(_mm_and_si128(unlit, old), _mm_andnot_si128(unlit, lit)));
+    }
+    if (size > 8) {
+        // The ninth column: the stamp's last entry of each row.
+        std::uint8_t column[9][9] = {};
+        for (int r = 0; r < size; ++r) column[r][0] = stamp[r][8];
+        StampGlowScalar(corner + 8, width, column, size, value, additive);
+    }
+}
 
 const FirePasses* Sse2FirePasses() { return nullptr; }
 #endif

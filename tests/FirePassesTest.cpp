@@ -2,6 +2,7 @@
 // random data of many widths (below, at and past the vector widths, and
 // widths that are no multiple of 16 or 32), and whole fires frame by frame.
 #include "engine/FirePasses.h"
+#include "engine/GlowSpot.h"
 #include "engine/TurbulenceMap.h"
 #include "tests/TestSupport.h"
 #include "tools/frames/Fnv1a.h"
@@ -111,6 +112,25 @@ TEST_P(VectorPasses, PixelRowBlendsOfTheUpscalerMatchTheScalarPasses) {
         Vector().stretchPixelRow(top.data(), first.data(), weights.data(), count, out.data());
         ASSERT_EQ(out, expected) << count;
     }
+}
+
+TEST_P(VectorPasses, GlowStampsMatchTheScalarPass) {
+    // The real stamp and one with zeros scattered over it, on hot and cold
+    // pixels, added and written, including values the vectors leave to scalar.
+    std::uint8_t spotty[9][9];
+    for (auto& row : spotty)
+        for (std::uint8_t& entry : row) entry = m_Random() % 3 == 0 ? 0 : static_cast<std::uint8_t>(m_Random());
+    const int width = 23;
+    for (const auto* stamp : {kGlowStamp, static_cast<const std::uint8_t(*)[9]>(spotty)})
+        for (int size : {5, 9})
+            for (int value : {1, 60, 247, 256, 300})
+                for (int additive : {0, 1}) {
+                    std::vector<std::uint8_t> field = RandomBytes(m_Random, width * 12, 0, 255);
+                    std::vector<std::uint8_t> expected = field;
+                    Scalar().stampGlow(&expected[width + 3], width, stamp, size, value, additive);
+                    Vector().stampGlow(&field[width + 3], width, stamp, size, value, additive);
+                    ASSERT_EQ(field, expected) << size << " at " << value << (additive ? " added" : " written");
+                }
 }
 
 TEST_P(VectorPasses, MixedOutputMatchesTheScalarPassAlsoWhereBytesCarryOver) {
