@@ -62,40 +62,6 @@ struct Avx2 {
     }
 };
 
-// The pixels of a run that pick window w, its bytes shuffled into place (the
-// others get 0 from the shuffle's top bit).
-__m128i PickedFrom(const std::uint8_t* window, __m128i bytes, __m128i windows, int w) {
-    const __m128i others = _mm_andnot_si128(_mm_cmpeq_epi8(windows, _mm_set1_epi8(static_cast<char>(w << 4))),
-                                            _mm_set1_epi8(static_cast<char>(0x80)));
-    return _mm_shuffle_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(window)), _mm_or_si128(bytes, others));
-}
-
-void RemapShuffled(const std::uint8_t* field, const int* map, const ShuffleRunsView* runs, std::size_t count,
-                   std::uint8_t* out) {
-    if (!runs || runs->runs != count / 16) {
-        RemapUnrolled(field, map, nullptr, count, out);
-        return;
-    }
-    const std::size_t runCount = runs->runs;
-    const std::uint8_t* windowCounts = runs->windowCounts;
-    const std::uint8_t* picks = runs->picks;
-    const std::int32_t* start = runs->windowStarts;
-    const __m128i byteBits = _mm_set1_epi8(0x0F), windowBits = _mm_set1_epi8(static_cast<char>(0xF0));
-    for (std::size_t r = 0; r < runCount; ++r) {
-        const __m128i pick = _mm_loadu_si128(reinterpret_cast<const __m128i*>(picks + 16 * r));
-        const __m128i bytes = _mm_and_si128(pick, byteBits), windows = _mm_and_si128(pick, windowBits);
-        __m128i pixels = _mm_or_si128(
-            _mm_or_si128(PickedFrom(field + start[0], bytes, windows, 0), PickedFrom(field + start[1], bytes, windows, 1)),
-            _mm_or_si128(PickedFrom(field + start[2], bytes, windows, 2), PickedFrom(field + start[3], bytes, windows, 3)));
-        const int windowCount = windowCounts[r];
-        for (int w = kShuffleWindows; w < windowCount; ++w)
-            pixels = _mm_or_si128(pixels, PickedFrom(field + start[w], bytes, windows, w));
-        start += windowCount;
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + 16 * r), pixels);
-    }
-    const std::size_t done = 16 * runs->runs;
-    RemapScalar(field, map + done, nullptr, count - done, out + done);
-}
 // Four channels of four pixels in 16-bit lanes: (a x (256 - w) + b x w) >> 8.
 __m256i BlendLanes(__m256i a, __m256i b, __m256i weights) {
     const __m256i inverse = _mm256_sub_epi16(_mm256_set1_epi16(256), weights);

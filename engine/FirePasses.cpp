@@ -5,25 +5,25 @@
 #include <cstring>
 
 namespace {
-bool ProcessorHasAvx2() {
 #if (defined(__x86_64__) || defined(__i386__)) && defined(__GNUC__)
-    return __builtin_cpu_supports("avx2") != 0;
+bool ProcessorHasSsse3() { return __builtin_cpu_supports("ssse3") != 0; }
+bool ProcessorHasAvx2() { return __builtin_cpu_supports("avx2") != 0; }
 #else
-    return false;
+bool ProcessorHasSsse3() { return false; }
+bool ProcessorHasAvx2() { return false; }
 #endif
-}
 
+// The units built for wider instructions are only entered on processors that have them.
 const FirePasses* BestPasses() {
-    if (ProcessorHasAvx2())
-        if (const FirePasses* avx2 = Avx2FirePasses()) return avx2;
-    if (const FirePasses* sse2 = Sse2FirePasses()) return sse2;
+    for (PassLevel level : {PassLevel::Avx2, PassLevel::Ssse3, PassLevel::Sse2})
+        if (const FirePasses* passes = FirePassesOf(level)) return passes;
     return ScalarFirePasses();
 }
 
 // Chosen once; the render threads only read it.
 std::atomic<const FirePasses*> g_pActive{nullptr};
 
-const char* const kLevelNames[] = {"scalar", "sse2", "avx2"};
+const char* const kLevelNames[] = {"scalar", "sse2", "ssse3", "avx2"};
 }  // namespace
 
 const FirePasses& ActiveFirePasses() {
@@ -39,6 +39,7 @@ const FirePasses* FirePassesOf(PassLevel level) {
     switch (level) {
     case PassLevel::Scalar: return ScalarFirePasses();
     case PassLevel::Sse2: return Sse2FirePasses();
+    case PassLevel::Ssse3: return ProcessorHasSsse3() ? Ssse3FirePasses() : nullptr;
     case PassLevel::Avx2: return ProcessorHasAvx2() ? Avx2FirePasses() : nullptr;
     }
     return nullptr;
@@ -56,7 +57,7 @@ bool UsePassLevel(PassLevel level) {
 const char* PassLevelName(PassLevel level) { return kLevelNames[static_cast<int>(level)]; }
 
 bool ParsePassLevel(const char* name, PassLevel& level) {
-    for (int i = 0; i < 3; ++i)
+    for (int i = 0; i < 4; ++i)
         if (std::strcmp(name, kLevelNames[i]) == 0) {
             level = static_cast<PassLevel>(i);
             return true;

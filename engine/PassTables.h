@@ -4,6 +4,7 @@
 // The table of each level; null where this build has no such code.
 const FirePasses* ScalarFirePasses();
 const FirePasses* Sse2FirePasses();
+const FirePasses* Ssse3FirePasses();
 const FirePasses* Avx2FirePasses();
 
 // Gathers have no SSE2 form, and the AVX2 gather is slower than plain loads
@@ -11,6 +12,10 @@ const FirePasses* Avx2FirePasses();
 void RemapUnrolled(const std::uint8_t* field, const int* map, const ShuffleRunsView* runs, std::size_t count,
                    std::uint8_t* out);
 void LookUpWordsSse2(const std::uint8_t* indexes, std::size_t count, const std::uint32_t* table, std::uint32_t* out);
+
+// The remap by byte shuffles (SSSE3, and so also at the AVX2 level).
+void RemapShuffled(const std::uint8_t* field, const int* map, const ShuffleRunsView* runs, std::size_t count,
+                   std::uint8_t* out);
 
 // Scalar references of the passes that have no home of their own.
 void BlendPixelRowsScalar(const std::uint32_t* top, const std::uint32_t* bottom, int weight, int count,
