@@ -116,6 +116,11 @@ TEST(FramesArguments, SettingsStartFromLoadDefaultsAndSetsApplyInOrder) {
     EXPECT_EQ(text, "");
     options.settings.GetInt(SettingId::FireWorkCount, value);
     EXPECT_EQ(value, 6);
+    EXPECT_FALSE(options.forcePasses) << "the widest passes unless told";
+
+    ASSERT_TRUE(Parse("--size 8x8 --frames 1 --passes scalar", options, error)) << error;
+    EXPECT_TRUE(options.forcePasses);
+    EXPECT_EQ(options.passes, PassLevel::Scalar);
 }
 
 TEST(FramesArguments, BadInputIsRefusedWithOneLine) {
@@ -125,7 +130,7 @@ TEST(FramesArguments, BadInputIsRefusedWithOneLine) {
         "--size 10x10 --frames 1 --set NoSuch=1", "--size 10x10 --frames 1 --set SparklesCount=12abc",
         "--size 10x10 --frames 1 --set SparklesCount", "--size 10x10 --frames 1 --set XRes=0",
         "--size 10x10 --frames 1 --seed", "--size 10x10 --frames 1 --bogus",
-        "--size 10x10 --frames 1 --set SparklesCount=99999999999",
+        "--size 10x10 --frames 1 --set SparklesCount=99999999999", "--size 10x10 --frames 1 --passes sse3",
     };
     for (const char* line : bad) {
         FramesOptions options;
