@@ -3,6 +3,7 @@
 
 #include <atomic>
 #include <cstring>
+#include <initializer_list>
 
 namespace {
 #if (defined(__x86_64__) || defined(__i386__)) && defined(__GNUC__)

@@ -1,6 +1,4 @@
 #pragma once
-#include "engine/ShuffleRuns.h"
-
 #include <cstddef>
 #include <cstdint>
 
@@ -12,6 +10,22 @@ enum class PassLevel { Scalar = 0, Sse2 = 1, Ssse3 = 2, Avx2 = 3 };
 // The rays of the turbulence map: 11 angles of 6 samples each (interior pixels).
 constexpr int kRayAngleCount = 11;
 constexpr int kRaySampleCount = 6;
+
+// The turbulence map recast for byte shuffles: for each run of 16 pixels,
+// the 16-byte windows of the field that hold its sources (a few, as the
+// sources of neighbouring pixels lie close together), and for each pixel
+// one byte: the window (high four bits) and the byte within it (low four).
+// Every run lists at least kShuffleWindows windows (the spare ones picked by
+// no pixel), so the common runs take the same straight path: 2 bytes a pixel
+// to read instead of the map's 4.
+constexpr int kShuffleWindows = 4;
+
+struct ShuffleRunsView {
+    std::size_t runs = 0;
+    const std::uint8_t* windowCounts = nullptr;  // per run, kShuffleWindows or more
+    const std::int32_t* windowStarts = nullptr;  // field index of each window, run after run
+    const std::uint8_t* picks = nullptr;         // 16 per run
+};
 
 struct FirePasses {
     PassLevel level;

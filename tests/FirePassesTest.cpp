@@ -3,6 +3,7 @@
 // widths that are no multiple of 16 or 32), and whole fires frame by frame.
 #include "engine/FirePasses.h"
 #include "engine/GlowSpot.h"
+#include "engine/ShuffleRuns.h"
 #include "engine/TurbulenceMap.h"
 #include "tests/TestSupport.h"
 #include "tools/frames/Fnv1a.h"

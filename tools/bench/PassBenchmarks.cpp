@@ -1,6 +1,7 @@
 // Each hot pass of a frame at 1920 x 1080 and 3840 x 2160, at every level of
 // instructions, reported as a multiple of a memcpy of the bytes it covers.
 #include "engine/RandomTable.h"
+#include "engine/ShuffleRuns.h"
 #include "engine/TurbulenceMap.h"
 #include "platform/Resources.h"
 #include "saver/FrameConversion.h"
