@@ -12,8 +12,8 @@
 //   ConfigDriver select WHERE ID INDEX      chooses an entry of a drop-down or list
 //   ConfigDriver items WHERE ID             prints the entries of a drop-down, one a line
 //   ConfigDriver settext WHERE ID TEXT      types into an edit field
-//   ConfigDriver answer CAPTION TEXT        fills the edit of the named dialog and presses OK
-//   ConfigDriver button CAPTION ID          presses a button of a named window (message boxes)
+//   ConfigDriver answer CAPTION TEXT        fills the edit of the named dialog (waiting up to
+//                                           20 s for it) and presses OK
 //   ConfigDriver preview                    prints the size of the live preview window or "none"
 //   ConfigDriver ok | cancel                confirms or cancels the sheet
 // WHERE is a page number 0..3 or "panel". Exit code 0 on success.
@@ -105,19 +105,12 @@ int main(int argc, char** argv) {
     }
     if (verb == "answer" && argc == 4) {
         HWND dialog = nullptr;
-        for (int k = 0; k < 50 && !dialog; ++k, Sleep(100)) dialog = FindWindowA(nullptr, argv[2]);
+        for (int k = 0; k < 200 && !dialog; ++k, Sleep(100)) dialog = FindWindowA(nullptr, argv[2]);
         if (!dialog) return Fail("no such dialog");
         HWND edit = FindWindowExA(dialog, nullptr, "Edit", nullptr);
         if (!edit) return Fail("no edit field");
         SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(argv[3]));
         PostMessageA(dialog, WM_COMMAND, IDOK, 0);
-        return 0;
-    }
-    if (verb == "button" && argc == 4) {
-        HWND dialog = nullptr;
-        for (int k = 0; k < 50 && !dialog; ++k, Sleep(100)) dialog = FindWindowA(nullptr, argv[2]);
-        if (!dialog) return Fail("no such window");
-        PostMessageA(dialog, WM_COMMAND, std::atoi(argv[3]), 0);
         return 0;
     }
     if (argc < 4) return Fail("missing arguments");

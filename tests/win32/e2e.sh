@@ -1,145 +1,169 @@
 #!/usr/bin/env bash
-# End-to-end tests of Emberlux.scr under Wine in a virtual X display: the
-# full-screen run, the preview inside a host window, the password set with /a
-# and asked for at the end of a run, preset cycling across runs, and a missing
-# palette file or an unusable display mode. Prints "e2e: N passed, N failed".
+# End-to-end tests of Emberlux.scr under Wine on a virtual 1024x768 display:
+# the full-screen run on both output paths and each way of ending it, the
+# desktop showing through the fire, the preview inside a host window, the
+# password set with /a and asked for at the end of a run, preset cycling
+# across runs, a missing palette file, and display modes that are changed and
+# restored or refused. Prints "e2e: N passed, N failed".
 # Usage: tests/win32/e2e.sh BUILD_DIR   (a Windows build folder, e.g. build/win-x86_64)
 set -uo pipefail
 cd "$(dirname "$0")/../.."
 build=${1:?usage: e2e.sh BUILD_DIR}
-scr=$build/saver/win32/Emberlux.scr
 host=$build/tests/PreviewHost.exe
 source tests/win32/wine-session.sh
-wine_session_begin e2e "$scr"
+wine_session_begin e2e "$build/saver/win32/Emberlux.scr" 37
+wine_display
 
-screen_size() { xdpyinfo | sed -n 's/.*dimensions: *\([0-9x]*\) pixels.*/\1/p'; }
-# Mean colour of the lower third of the screen as "red green blue" (0..255).
-lower_colour() {
-  convert "$1" -crop 1024x256+0+512 -scale '1x1!' -format '%[fx:int(255*r)] %[fx:int(255*g)] %[fx:int(255*b)]' info:
-}
-looks_like_fire() {  # red clearly above blue, and bright enough
-  read -r r g b <<<"$(lower_colour "$1")"
-  [ "$r" -gt 60 ] && [ "$r" -gt $((b + 30)) ]
-}
-start_saver() {  # start_saver SWITCH...: runs the saver in the background; its pid in $saver
-  "$loader" "$scr" "$@" >>"$work/saver.log" 2>&1 &
-  saver=$!
-}
-# Waits until the screen shows fire (a first start of Wine can be slow); the
-# last screenshot is left in FILE.
-wait_for_fire() {  # wait_for_fire FILE SECONDS
-  local deadline=$((SECONDS + $2))
-  while [ $SECONDS -lt $deadline ]; do
-    import -window root "$1" 2>/dev/null && looks_like_fire "$1" && return 0
-    sleep 0.5
-  done
-  return 1
-}
-window_named() { xdotool search --name "$1" 2>/dev/null | head -n 1; }
-wait_window() {  # wait_window REGEX SECONDS: the window id, or nothing
-  local deadline=$((SECONDS + $2)) id
-  while [ $SECONDS -lt $deadline ]; do
-    id=$(window_named "$1")
-    [ -n "$id" ] && { echo "$id"; return 0; }
-    sleep 0.2
-  done
-  return 1
-}
-clear_settings() { reg delete 'HKCU\Software\Norvane' /f; }
-
-size_before=$(screen_size)
+lower_part=1024x256+0+512
+stored() { "$loader" reg query "$presets" /v "$1" 2>/dev/null | tr -d '\r' | awk -v n="$1" '$1 == n {print $3}'; }
+windows_path() { echo "Z:$(realpath -m "$1" | tr / '\\')"; }
 
 echo "== full-screen run"
 clear_settings
-start_saver /s
-wait_for_fire "$work/shot1.png" 30; check "/s shows fire in the lower part of the screen" $? "($(lower_colour "$work/shot1.png"))"
-sleep 1
-import -window root "$work/shot2.png"
-changed=$(compare -metric AE "$work/shot1.png" "$work/shot2.png" null: 2>&1 | cut -d' ' -f1)
-[ "${changed%.*}" -gt 1000 ]; check "/s animates (a second later $changed pixels differ)" $?
-xdotool key space
-wait_exit 2; check "a key press ends the run within two seconds with exit code 0" $?
-[ "$(screen_size)" = "$size_before" ]; check "the display size is back to $size_before" $?
+run_until_fire "$work/fire.png" $lower_part; check "/s shows fire in the lower part of the screen" $? "($(colour_of "$work/fire.png" $lower_part))"
+animates $lower_part; check "/s animates" $?
+end_with_key; check "a key press ends the run with exit code 0" $?
+
+echo "== other ways to end a run"
+xdotool mousemove 512 384
+run_until_fire "$work/mouse.png" $lower_part
+past_start
+# The first move sets where the mouse stood (where it is already); the second
+# stays within 15 pixels of it on both axes.
+probe mouse 512 384
+probe mouse 497 399
+! wait_until 2 eval '! saver_alive'; check "moving the mouse 15 pixels on both axes leaves the run going" $?
+probe mouse 528 384
+wait_exit 10; check "moving it 16 pixels ends the run" $?
+
+run_until_fire "$work/click.png" $lower_part
+probe click 512 384
+wait_exit 10; check "a click ends the run" $?
+
+run_until_fire "$work/focus.png" $lower_part
+"$loader" "$probe_exe" activate >>"$work/probe.log" 2>&1 &
+activator=$!
+wait_exit 10; check "another window taking the focus ends the run" $?
+kill "$activator" 2>/dev/null
+
+echo "== drawing through GDI"
+set_values UseDirectX=0
+run_until_fire "$work/gdi.png" $lower_part; check "with DirectX off the screen shows fire" $? "($(colour_of "$work/gdi.png" $lower_part))"
+end_with_key; check "and a key ends the run" $?
+
+echo "== the desktop behind the fire"
+clear_settings
+# A desktop of a white left half and a black right half; the fire mixes the
+# desktop's grey levels into its dark parts.
+"$loader" "$probe_exe" backdrop 0,0,512,768,ffffff 512,0,512,768,000000 >"$work/backdrop.log" 2>&1 &
+backdrop=$!
+shown() { shoot "$work/desktop.png" && [ "$(brightness_of "$work/desktop.png" 400x200+50+50)" -gt 200 ]; }
+wait_until 30 shown; check "the test desktop is on the screen" $?
+set_values FadeScreen=100 PaperBurn=0 FireWorkCount=0 FireBallCount=0
+left=none right=none
+run_until_fire "$work/through.png" $lower_part
+shows_through() {
+  shoot "$work/through.png" || return 1
+  left=$(brightness_of "$work/through.png" 400x200+50+50)
+  right=$(brightness_of "$work/through.png" 400x200+562+50)
+  [ "$left" -gt $((right + 60)) ]
+}
+wait_until 20 shows_through; check "the desktop shows through the fire (white side $left, black side $right)" $?
+end_with_key
+kill "$backdrop"
+wait "$backdrop" 2>/dev/null
 
 echo "== preview inside a host window"
-host_out=$("$(wine_of "$host")" "$host" "Z:$(realpath "$scr" | tr / '\\')" 6000 | tr -d '\r')
-echo "$host_out"
-grep -q 'child EmberluxPreview "Preview" 240x180' <<<"$host_out"; check "/p makes the preview window inside the host, at its client size" $?
-grep -q 'the saver ended with code 0' <<<"$host_out"; check "closing the host ends the preview run" $?
+clear_settings
+stop=$work/stop-preview
+"$loader" "$host" "$(windows_path "$program")" "$(windows_path "$stop")" >"$work/host.log" 2>&1 &
+hosting=$!
+wait_until 30 grep -qs '^child' "$work/host.log"
+grep -q 'child EmberluxPreview "Preview" 240x180' "$work/host.log"; check "/p makes the preview window inside the host, at its client size" $?
+touch "$stop"
+wait_until 20 eval '! kill -0 $hosting 2>/dev/null'
+grep -q 'the saver ended with code 0' "$work/host.log"; check "closing the host ends the preview run" $? "$(tr -d '\r' <"$work/host.log")"
+rm -f "$stop"
+"$loader" "$host" --here "$(windows_path "$stop")" >"$work/here.log" 2>&1 &
+wait_until 30 grep -qs '^client' "$work/here.log"
+read -r _ x y _ <<<"$(tr -d '\r' <"$work/here.log" | grep '^client')"
+wait_for_fire "$work/preview.png" 30 "240x60+$x+$((y + 120))"
+check "the preview window draws fire ($(colour_of "$work/preview.png" "240x60+$x+$((y + 120))"))" $?
+touch "$stop"
 
 echo "== password"
 clear_settings
 start_saver /a
-dialog=$(wait_window '^Change Password$' 20)
-check "/a opens the change-password dialog" $([ -n "$dialog" ]; echo $?)
-xdotool type --delay 50 ember; xdotool key Tab; xdotool type --delay 50 ember; xdotool key Return
-box=$(wait_window '^Emberlux!$' 10)
-check "setting a password says it was changed" $([ -n "$box" ]; echo $?)
-xdotool key Return
+dialog=$(wait_window '^Change Password$' 30)
+[ -n "$dialog" ]; check "/a opens the change-password dialog" $?
+type_into "$dialog" ember
+press "$dialog" Tab
+type_into "$dialog" ember
+press "$dialog" Return
+probe texts 'Emberlux!' | grep -qx 'The password has been successfully changed.'
+check "setting a password says it was changed" $?
+probe press 'Emberlux!' 1
 wait_exit 10; check "/a ends and saves" $?
-stored=$("$loader" reg query 'HKCU\Software\Norvane\Emberlux!\Presets' /v Password 2>/dev/null | tr -d '\r' | grep -c Password)
-[ "$stored" -ge 1 ]; check "the password is stored under Presets\\Password" $?
-"$loader" reg query 'HKCU\Software\Norvane\Emberlux!\Presets' /v Password 2>/dev/null | grep -q 'REG_SZ *ember$'
-[ $? != 0 ]; check "the stored password is scrambled" $?
+# "ember" XOR the key bytes A7 E3 9C D5 B1, and the terminating zero.
+bytes=$(probe regbytes 'Software\Norvane\Emberlux!\Presets' Password)
+[ "$bytes" = c28efeb0c300 ]; check "the password is stored scrambled (${bytes:-nothing})" $?
 
-start_saver /s
-wait_for_fire "$work/protected.png" 30
-sleep 1.5
-xdotool key space
-ask=$(wait_window '^Emberlux! screensaver$' 10)
-check "a key press asks for the password" $([ -n "$ask" ]; echo $?)
-xdotool type --delay 50 wrong; xdotool key Return
-invalid=$(wait_window '^Emberlux!$' 10)
-check "a wrong password shows a message" $([ -n "$invalid" ]; echo $?)
-xdotool key Return
-sleep 1
-kill -0 "$saver" 2>/dev/null; check "the fire goes on after a wrong password" $?
-xdotool windowfocus "$ask" 2>/dev/null
-sleep 0.5
-xdotool key BackSpace BackSpace BackSpace BackSpace BackSpace; xdotool type --delay 50 ember; xdotool key Return
-wait_exit 5; check "the right password ends the run" $?
-[ "$(screen_size)" = "$size_before" ]; check "the display size is back after the protected run" $?
+run_until_fire "$work/protected.png" $lower_part
+probe key
+ask=$(wait_window '^Emberlux! screensaver$' 20)
+[ -n "$ask" ]; check "a key press asks for the password" $?
+type_into "$ask" wrong
+press "$ask" Return
+probe texts 'Emberlux!' | grep -qx 'Invalid password.'; check "a wrong password shows \"Invalid password.\"" $?
+probe press 'Emberlux!' 1
+wait_until 10 eval '[ -z "$(window_named "^Emberlux!\$")" ]'
+saver_alive && [ -n "$(window_named '^Emberlux! screensaver$')" ]
+check "after a wrong password the dialog stays and the run goes on" $?
+probe press 'Emberlux! screensaver' 2
+wait_until 10 eval '[ -z "$(window_named "^Emberlux! screensaver\$")" ]' && animates $lower_part
+check "cancelling the dialog returns to the fire" $?
+probe key
+ask=$(wait_window '^Emberlux! screensaver$' 20)
+type_into "$ask" ember
+press "$ask" Return
+wait_exit 10; check "the right password ends the run" $?
 
 echo "== preset cycling"
 clear_settings
-for p in P1 P2 P3; do reg add "HKCU\\Software\\Norvane\\Emberlux!\\Presets\\$p" /v SparklesCount /t REG_DWORD /d 100 /f; done
-reg add 'HKCU\Software\Norvane\Emberlux!\Presets' /v PrevRunPreset /t REG_DWORD /d 0 /f
+for p in P1 P2 P3; do reg add "$presets\\$p" /v SparklesCount /t REG_DWORD /d 100 /f; done
+set_values PrevRunPreset=0
 shown=""
 for run in 1 2 3 4; do
-  start_saver /s
-  wait_for_fire "$work/cycle.png" 30
-  sleep 1.5
-  xdotool key space
-  wait_exit 5
-  shown="$shown $("$loader" reg query 'HKCU\Software\Norvane\Emberlux!\Presets' /v CurrentPreset 2>/dev/null | tr -d '\r' | awk '/CurrentPreset/ {print $3}')"
+  run_until_fire "$work/cycle.png" $lower_part
+  end_with_key
+  shown="$shown $(stored CurrentPreset)"
 done
 [ "$shown" = " P3 P1 P2 P3" ]; check "successive runs show P3 P1 P2 P3 (showed:$shown)" $?
 
 echo "== a palette file that is gone"
 clear_settings
-reg add 'HKCU\Software\Norvane\Emberlux!\Presets' /v Palette /t REG_SZ /d gone.pal /f
-start_saver /s
-wait_for_fire "$work/gone.png" 30; check "a missing palette file still gives fire (the built-in palette)" $?
-sleep 1.5
-xdotool key space
-wait_exit 3; check "and the run ends normally" $?
+reg add "$presets" /v Palette /t REG_SZ /d gone.pal /f
+run_until_fire "$work/gone.png" $lower_part; check "a missing palette file still gives fire (the built-in palette)" $?
+end_with_key; check "and the run ends normally" $?
 
-echo "== a display mode the display cannot take"
+echo "== display modes"
+for directx in 1 0; do
+  clear_settings
+  set_values XRes=800 YRes=600 UseDirectX=$directx
+  run_until_fire "$work/mode.png" 800x200+0+400
+  check "an 800x600 run (DirectX $directx) shows fire" $?
+  [ "$(screen_size)" = 800x600 ]; check "and switches the display to 800x600 ($(screen_size))" $?
+  end_with_key; check "and ends with a key" $?
+  [ "$(screen_size)" = 1024x768 ]; check "the display is back at 1024x768 after it ($(screen_size))" $?
+done
 clear_settings
-reg add 'HKCU\Software\Norvane\Emberlux!\Presets' /v XRes /t REG_DWORD /d 800 /f
-reg add 'HKCU\Software\Norvane\Emberlux!\Presets' /v YRes /t REG_DWORD /d 600 /f
-reg add 'HKCU\Software\Norvane\Emberlux!\Presets' /v UseDirectX /t REG_DWORD /d 1 /f
+set_values XRes=1000 YRes=700
 start_saver /s
-sleep 8
-refused=$(window_named '^Emberlux!$')
-if [ -n "$refused" ]; then
-  xdotool key Return
-  wait_exit 5; check "a refused mode ends with the quoted message" $?
-else
-  xdotool key space
-  wait_exit 5; check "an 800x600 run on a 1024x768 display ends normally" $?
-fi
-[ "$(screen_size)" = "$size_before" ]; check "the display size is back after the mode change" $?
+probe texts 'Emberlux!' | grep -q "^Can't create main screen saver window.$"
+check "a mode the display cannot take is refused with the message to turn DirectX off" $?
+probe press 'Emberlux!' 1
+wait_exit 10; check "and the run ends" $?
+[ "$(screen_size)" = 1024x768 ]; check "leaving the display at 1024x768 ($(screen_size))" $?
 clear_settings
 
 wine_session_end

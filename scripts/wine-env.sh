@@ -1,0 +1,29 @@
+# Sourced by the scripts that run our Windows programs under Wine.
+#   wine_test_prefix        the tests' own Wine prefix (never the user's): build/wine-prefix
+#                           of this checkout, or $EMBERLUX_TEST_WINEPREFIX
+#   wine_quiet_audio [always]
+#                           on a machine without a sound card (or always), Wine plays
+#                           into a null ALSA device: its sound code runs, nothing is
+#                           heard, and ALSA prints no errors about the missing card
+#   wine_loader_of EXE      the Wine loader that runs EXE (64-bit or 32-bit)
+#   wine_can_run LOADER     0 when this machine can start that loader
+wine_env_dir=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+
+wine_test_prefix() {
+  export WINEPREFIX=${EMBERLUX_TEST_WINEPREFIX:-$wine_env_dir/../build/wine-prefix}
+  export WINEDEBUG=${WINEDEBUG:--all}
+  mkdir -p "$WINEPREFIX"
+  WINEPREFIX=$(cd "$WINEPREFIX" && pwd)
+}
+
+wine_quiet_audio() {
+  if [ "${1:-}" = always ] || ! grep -q '^ *[0-9]' /proc/asound/cards 2>/dev/null; then
+    export ALSA_CONFIG_PATH=$wine_env_dir/null-audio.conf
+  fi
+}
+
+wine_loader_of() {
+  if objdump -f "$1" 2>/dev/null | grep -q pei-x86-64; then echo /usr/lib/wine/wine64; else echo /usr/lib/wine/wine; fi
+}
+
+wine_can_run() { "$1" --version >/dev/null 2>&1; }
