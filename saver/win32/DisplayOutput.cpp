@@ -148,6 +148,7 @@ void DisplayOutput::RestoreDisplay() {
     m_bModeChanged = false;
     if (m_bUseDirectX) {
         for (int attempt = 0; FAILED(m_pDirectDraw->RestoreDisplayMode()) && attempt < 50; ++attempt) Sleep(333);
+        ReleaseDirectDraw();
     } else {
         DEVMODEA mode = m_dmSaved;
         mode.dmSize = sizeof mode;
