@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
-# Writes values of the wrong type or size into a scratch key of Wine's
+# Writes values of the wrong type or size into a scratch key of the tests' Wine
 # registry for the Windows store tests (tests/win32/PreparedRegistryTest.cpp).
 set -euo pipefail
-export WINEDEBUG=${WINEDEBUG:--all}
-export WINEPREFIX=${WINEPREFIX:-$HOME/.wine-emberlux}
+source "$(dirname "$0")/wine-env.sh"
+wine_test_prefix
 key='HKCU\Software\EmberluxTests\Prepared\Presets'
 reg() { /usr/lib/wine/wine64 reg "$@" >/dev/null; }
 reg delete 'HKCU\Software\EmberluxTests\Prepared' /f 2>/dev/null || true

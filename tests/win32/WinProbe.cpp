@@ -11,12 +11,15 @@
 //                                     covers each rectangle with a window of that colour and
 //                                     keeps them until the process is ended
 //   WinProbe activate                 opens a window and makes it the active one for 20 s
+//   WinProbe windows                  the saver's windows that Windows shows (and so gives
+//                                     input to): "LEFT TOP RIGHT BOTTOM" each, in order
 //   WinProbe mouse X Y | click X Y    the mouse moved to, or clicked at, point (X, Y) of
 //                                     the screen, told to the saver's window there
 //   WinProbe key                      the space bar pressed and released
 // Exit code 0 on success.
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -163,6 +166,27 @@ int Activate() {
 
 int Send(INPUT* inputs, UINT count) { return SendInput(count, inputs, sizeof(INPUT)) == count ? 0 : Fail("input refused"); }
 
+bool IsShownSaverWindow(HWND window) {
+    char className[64] = {};
+    GetClassNameA(window, className, sizeof className);
+    return !std::strcmp(className, "EmberluxSaverWindow") && IsWindowVisible(window);
+}
+
+BOOL CALLBACK ListSaverWindow(HWND window, LPARAM rects) {
+    RECT rect{};
+    if (IsShownSaverWindow(window) && GetWindowRect(window, &rect))
+        reinterpret_cast<std::vector<RECT>*>(rects)->push_back(rect);
+    return TRUE;
+}
+
+int SaverWindows() {
+    std::vector<RECT> rects;
+    EnumWindows(ListSaverWindow, reinterpret_cast<LPARAM>(&rects));
+    std::sort(rects.begin(), rects.end(), [](const RECT& a, const RECT& b) { return a.left < b.left; });
+    for (const RECT& r : rects) std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right, r.bottom);
+    return 0;
+}
+
 // The saver's window that covers screen point (x, y).
 struct WindowAt {
     POINT point;
@@ -171,12 +195,8 @@ struct WindowAt {
 
 BOOL CALLBACK FindSaverWindow(HWND window, LPARAM found) {
     auto* at = reinterpret_cast<WindowAt*>(found);
-    char className[64] = {};
-    GetClassNameA(window, className, sizeof className);
     RECT rect{};
-    GetWindowRect(window, &rect);
-    if (std::strcmp(className, "EmberluxSaverWindow") || !IsWindowVisible(window) || !PtInRect(&rect, at->point))
-        return TRUE;
+    if (!IsShownSaverWindow(window) || !GetWindowRect(window, &rect) || !PtInRect(&rect, at->point)) return TRUE;
     at->window = window;
     return FALSE;
 }
@@ -214,6 +234,7 @@ int main(int argc, char** argv) {
     if (!std::strcmp(verb, "press") && argc == 4) return Press(argv[2], std::atoi(argv[3]));
     if (!std::strcmp(verb, "backdrop") && argc >= 3) return Backdrop(argc - 2, argv + 2);
     if (!std::strcmp(verb, "activate")) return Activate();
+    if (!std::strcmp(verb, "windows")) return SaverWindows();
     if (!std::strcmp(verb, "mouse") && argc == 4) return Mouse(std::atoi(argv[2]), std::atoi(argv[3]), WM_MOUSEMOVE);
     if (!std::strcmp(verb, "click") && argc == 4) return Mouse(std::atoi(argv[2]), std::atoi(argv[3]), WM_LBUTTONDOWN);
     if (!std::strcmp(verb, "key")) return Key();

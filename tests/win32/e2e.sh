@@ -11,7 +11,7 @@ cd "$(dirname "$0")/../.."
 build=${1:?usage: e2e.sh BUILD_DIR}
 host=$build/tests/PreviewHost.exe
 source tests/win32/wine-session.sh
-wine_session_begin e2e "$build/saver/win32/Emberlux.scr" 37
+wine_session_begin e2e "$build/saver/win32/Emberlux.scr" 38
 wine_display
 
 lower_part=1024x256+0+512
@@ -20,9 +20,11 @@ windows_path() { echo "Z:$(realpath -m "$1" | tr / '\\')"; }
 
 echo "== full-screen run"
 clear_settings
-run_until_fire "$work/fire.png" $lower_part; check "/s shows fire in the lower part of the screen" $? "($(colour_of "$work/fire.png" $lower_part))"
-animates $lower_part; check "/s animates" $?
-end_with_key; check "a key press ends the run with exit code 0" $?
+run_until_fire "$work/fire.png" $lower_part; check $? "/s shows fire in the lower part of the screen" "($(colour_of "$work/fire.png" $lower_part))"
+animates $lower_part; check $? "/s animates"
+shown=$(probe windows | tr '\n' ' ')
+[ "$shown" = "0 0 1024 768 " ]; check $? "its window covers the screen and takes input ($shown)"
+end_with_key; check $? "a key press ends the run with exit code 0"
 
 echo "== other ways to end a run"
 xdotool mousemove 512 384
@@ -32,24 +34,24 @@ past_start
 # stays within 15 pixels of it on both axes.
 probe mouse 512 384
 probe mouse 497 399
-! wait_until 2 eval '! saver_alive'; check "moving the mouse 15 pixels on both axes leaves the run going" $?
+! wait_until 2 eval '! saver_alive'; check $? "moving the mouse 15 pixels on both axes leaves the run going"
 probe mouse 528 384
-wait_exit 10; check "moving it 16 pixels ends the run" $?
+wait_exit 10; check $? "moving it 16 pixels ends the run"
 
 run_until_fire "$work/click.png" $lower_part
 probe click 512 384
-wait_exit 10; check "a click ends the run" $?
+wait_exit 10; check $? "a click ends the run"
 
 run_until_fire "$work/focus.png" $lower_part
 "$loader" "$probe_exe" activate >>"$work/probe.log" 2>&1 &
 activator=$!
-wait_exit 10; check "another window taking the focus ends the run" $?
+wait_exit 10; check $? "another window taking the focus ends the run"
 kill "$activator" 2>/dev/null
 
 echo "== drawing through GDI"
 set_values UseDirectX=0
-run_until_fire "$work/gdi.png" $lower_part; check "with DirectX off the screen shows fire" $? "($(colour_of "$work/gdi.png" $lower_part))"
-end_with_key; check "and a key ends the run" $?
+run_until_fire "$work/gdi.png" $lower_part; check $? "with DirectX off the screen shows fire" "($(colour_of "$work/gdi.png" $lower_part))"
+end_with_key; check $? "and a key ends the run"
 
 echo "== the desktop behind the fire"
 clear_settings
@@ -58,7 +60,7 @@ clear_settings
 "$loader" "$probe_exe" backdrop 0,0,512,768,ffffff 512,0,512,768,000000 >"$work/backdrop.log" 2>&1 &
 backdrop=$!
 shown() { shoot "$work/desktop.png" && [ "$(brightness_of "$work/desktop.png" 400x200+50+50)" -gt 200 ]; }
-wait_until 30 shown; check "the test desktop is on the screen" $?
+wait_until 30 shown; check $? "the test desktop is on the screen"
 set_values FadeScreen=100 PaperBurn=0 FireWorkCount=0 FireBallCount=0
 left=none right=none
 run_until_fire "$work/through.png" $lower_part
@@ -68,7 +70,7 @@ shows_through() {
   right=$(brightness_of "$work/through.png" 400x200+562+50)
   [ "$left" -gt $((right + 60)) ]
 }
-wait_until 20 shows_through; check "the desktop shows through the fire (white side $left, black side $right)" $?
+wait_until 20 shows_through; check $? "the desktop shows through the fire (white side $left, black side $right)"
 end_with_key
 kill "$backdrop"
 wait "$backdrop" 2>/dev/null
@@ -79,54 +81,54 @@ stop=$work/stop-preview
 "$loader" "$host" "$(windows_path "$program")" "$(windows_path "$stop")" >"$work/host.log" 2>&1 &
 hosting=$!
 wait_until 30 grep -qs '^child' "$work/host.log"
-grep -q 'child EmberluxPreview "Preview" 240x180' "$work/host.log"; check "/p makes the preview window inside the host, at its client size" $?
+grep -q 'child EmberluxPreview "Preview" 240x180' "$work/host.log"; check $? "/p makes the preview window inside the host, at its client size"
 touch "$stop"
 wait_until 20 eval '! kill -0 $hosting 2>/dev/null'
-grep -q 'the saver ended with code 0' "$work/host.log"; check "closing the host ends the preview run" $? "$(tr -d '\r' <"$work/host.log")"
+grep -q 'the saver ended with code 0' "$work/host.log"; check $? "closing the host ends the preview run" "$(tr -d '\r' <"$work/host.log")"
 rm -f "$stop"
 "$loader" "$host" --here "$(windows_path "$stop")" >"$work/here.log" 2>&1 &
 wait_until 30 grep -qs '^client' "$work/here.log"
 read -r _ x y _ <<<"$(tr -d '\r' <"$work/here.log" | grep '^client')"
 wait_for_fire "$work/preview.png" 30 "240x60+$x+$((y + 120))"
-check "the preview window draws fire ($(colour_of "$work/preview.png" "240x60+$x+$((y + 120))"))" $?
+check $? "the preview window draws fire ($(colour_of "$work/preview.png" "240x60+$x+$((y + 120))"))"
 touch "$stop"
 
 echo "== password"
 clear_settings
 start_saver /a
 dialog=$(wait_window '^Change Password$' 30)
-[ -n "$dialog" ]; check "/a opens the change-password dialog" $?
+[ -n "$dialog" ]; check $? "/a opens the change-password dialog"
 type_into "$dialog" ember
 press "$dialog" Tab
 type_into "$dialog" ember
 press "$dialog" Return
 probe texts 'Emberlux!' | grep -qx 'The password has been successfully changed.'
-check "setting a password says it was changed" $?
+check $? "setting a password says it was changed"
 probe press 'Emberlux!' 1
-wait_exit 10; check "/a ends and saves" $?
+wait_exit 10; check $? "/a ends and saves"
 # "ember" XOR the key bytes A7 E3 9C D5 B1, and the terminating zero.
 bytes=$(probe regbytes 'Software\Norvane\Emberlux!\Presets' Password)
-[ "$bytes" = c28efeb0c300 ]; check "the password is stored scrambled (${bytes:-nothing})" $?
+[ "$bytes" = c28efeb0c300 ]; check $? "the password is stored scrambled (${bytes:-nothing})"
 
 run_until_fire "$work/protected.png" $lower_part
 probe key
 ask=$(wait_window '^Emberlux! screensaver$' 20)
-[ -n "$ask" ]; check "a key press asks for the password" $?
+[ -n "$ask" ]; check $? "a key press asks for the password"
 type_into "$ask" wrong
 press "$ask" Return
-probe texts 'Emberlux!' | grep -qx 'Invalid password.'; check "a wrong password shows \"Invalid password.\"" $?
+probe texts 'Emberlux!' | grep -qx 'Invalid password.'; check $? "a wrong password shows \"Invalid password.\""
 probe press 'Emberlux!' 1
 wait_until 10 eval '[ -z "$(window_named "^Emberlux!\$")" ]'
 saver_alive && [ -n "$(window_named '^Emberlux! screensaver$')" ]
-check "after a wrong password the dialog stays and the run goes on" $?
+check $? "after a wrong password the dialog stays and the run goes on"
 probe press 'Emberlux! screensaver' 2
 wait_until 10 eval '[ -z "$(window_named "^Emberlux! screensaver\$")" ]' && animates $lower_part
-check "cancelling the dialog returns to the fire" $?
+check $? "cancelling the dialog returns to the fire"
 probe key
 ask=$(wait_window '^Emberlux! screensaver$' 20)
 type_into "$ask" ember
 press "$ask" Return
-wait_exit 10; check "the right password ends the run" $?
+wait_exit 10; check $? "the right password ends the run"
 
 echo "== preset cycling"
 clear_settings
@@ -138,32 +140,32 @@ for run in 1 2 3 4; do
   end_with_key
   shown="$shown $(stored CurrentPreset)"
 done
-[ "$shown" = " P3 P1 P2 P3" ]; check "successive runs show P3 P1 P2 P3 (showed:$shown)" $?
+[ "$shown" = " P3 P1 P2 P3" ]; check $? "successive runs show P3 P1 P2 P3 (showed:$shown)"
 
 echo "== a palette file that is gone"
 clear_settings
 reg add "$presets" /v Palette /t REG_SZ /d gone.pal /f
-run_until_fire "$work/gone.png" $lower_part; check "a missing palette file still gives fire (the built-in palette)" $?
-end_with_key; check "and the run ends normally" $?
+run_until_fire "$work/gone.png" $lower_part; check $? "a missing palette file still gives fire (the built-in palette)"
+end_with_key; check $? "and the run ends normally"
 
 echo "== display modes"
 for directx in 1 0; do
   clear_settings
   set_values XRes=800 YRes=600 UseDirectX=$directx
   run_until_fire "$work/mode.png" 800x200+0+400
-  check "an 800x600 run (DirectX $directx) shows fire" $?
-  [ "$(screen_size)" = 800x600 ]; check "and switches the display to 800x600 ($(screen_size))" $?
-  end_with_key; check "and ends with a key" $?
-  [ "$(screen_size)" = 1024x768 ]; check "the display is back at 1024x768 after it ($(screen_size))" $?
+  check $? "an 800x600 run (DirectX $directx) shows fire"
+  [ "$(screen_size)" = 800x600 ]; check $? "and switches the display to 800x600 ($(screen_size))"
+  end_with_key; check $? "and ends with a key"
+  [ "$(screen_size)" = 1024x768 ]; check $? "the display is back at 1024x768 after it ($(screen_size))"
 done
 clear_settings
 set_values XRes=1000 YRes=700
 start_saver /s
 probe texts 'Emberlux!' | grep -q "^Can't create main screen saver window.$"
-check "a mode the display cannot take is refused with the message to turn DirectX off" $?
+check $? "a mode the display cannot take is refused with the message to turn DirectX off"
 probe press 'Emberlux!' 1
-wait_exit 10; check "and the run ends" $?
-[ "$(screen_size)" = 1024x768 ]; check "leaving the display at 1024x768 ($(screen_size))" $?
+wait_exit 10; check $? "and the run ends"
+[ "$(screen_size)" = 1024x768 ]; check $? "leaving the display at 1024x768 ($(screen_size))"
 clear_settings
 
 wine_session_end

@@ -12,34 +12,35 @@ build=${1:?usage: monitors-e2e.sh BUILD_DIR}
 source tests/win32/wine-session.sh
 wine_session_begin monitors-e2e "$build/saver/win32/Emberlux.scr" 17
 
-# X puts the monitors side by side; Windows puts the primary at (0, 0).
-# Lower parts of the monitors in X's coordinates, for the screenshots:
-first_low=800x200+0+400 second_low=640x160+800+320
-# The saver's windows as WxH+X+Y in X's coordinates, in order.
-window_layout() {
-  local id
-  for id in $(program_windows); do
-    eval "$(xdotool getwindowgeometry --shell "$id")"
-    echo "${WIDTH}x$HEIGHT+$X+$Y"
-  done | sort | tr '\n' ' '
+# On a display of two monitors (the primary first, as WxH+X+Y in X's
+# coordinates): Windows sees them as MONITORS, and a run shows fire on both
+# from one window on each, at WINDOWS ("LEFT TOP RIGHT BOTTOM" each).
+# Leaves the run going; the lower parts of the monitors in $first_low, $second_low.
+run_on_two() {  # run_on_two PRIMARY OTHER MONITORS WINDOWS
+  wine_display "$1" "$2"
+  first_low=$(lower_part "$1") second_low=$(lower_part "$2")
+  local listed shown
+  listed=$(probe monitors | tr '\n' ' ')
+  [ "$listed" = "monitors 2 $3 " ]; check $? "Windows sees the two monitors ($listed)"
+  clear_settings
+  run_until_fire "$work/both.png" "$first_low" "$second_low"
+  check $? "/s shows fire on both monitors" "($(colour_of "$work/both.png" "$first_low"); $(colour_of "$work/both.png" "$second_low"))"
+  shown=$(probe windows | tr '\n' ' ')
+  [ "$shown" = "$4 " ]; check $? "one window covers each monitor and takes input ($shown)"
+}
+lower_part() {  # the lower third of a monitor WxH+X+Y
+  [[ $1 =~ ^([0-9]+)x([0-9]+)\+([0-9]+)\+([0-9]+)$ ]]
+  local w=${BASH_REMATCH[1]} h=${BASH_REMATCH[2]}
+  echo "${w}x$((h / 3))+${BASH_REMATCH[3]}+$((BASH_REMATCH[4] + h - h / 3))"
 }
 
 echo "== two monitors: 800x600 primary, 640x480 on its right"
-wine_display 800x600+0+0 640x480+800+0
-listed=$(probe monitors | tr '\n' ' ')
-[ "$listed" = "monitors 2 monitor 0 0 800 600 primary monitor 800 0 1440 480 " ]
-check "Windows sees the two monitors ($listed)" $?
-
-clear_settings
-run_until_fire "$work/both.png" $first_low $second_low
-check "/s shows fire on both monitors" $? "($(colour_of "$work/both.png" $first_low); $(colour_of "$work/both.png" $second_low))"
-animates $first_low && animates $second_low; check "both fires move" $?
-windows=$(window_layout)
-[ "$windows" = "640x480+800+0 800x600+0+0 " ]; check "one window covers each monitor ($windows)" $?
-end_with_key; check "a key ends the run and its process" $?
+run_on_two 800x600+0+0 640x480+800+0 "monitor 0 0 800 600 primary monitor 800 0 1440 480" "0 0 800 600 800 0 1440 480"
+animates $first_low && animates $second_low; check $? "both fires move"
+end_with_key; check $? "a key ends the run and its process"
 shoot "$work/after.png"
 ! looks_like_fire "$work/after.png" $first_low && ! looks_like_fire "$work/after.png" $second_low
-check "no fire is left on either monitor" $?
+check $? "no fire is left on either monitor"
 
 echo "== each monitor's own part of the desktop"
 # A white desktop on the primary monitor and a black one on the other; the
@@ -57,8 +58,8 @@ parts() {
   [ "$first_left" -gt $((second + 60)) ] && [ "$first_right" -gt $((second + 60)) ]
 }
 first_left=none first_right=none second=none
-wait_until 20 parts
-check "the primary shows its white desktop through the fire and the other its black one ($first_left $first_right; $second)" $?
+wait_until 20 parts && looks_like_fire "$work/through.png" $second_low
+check $? "over both fires, the primary shows its white desktop and the other its black one ($first_left $first_right; $second)"
 end_with_key
 kill "$backdrop"
 wait "$backdrop" 2>/dev/null
@@ -68,12 +69,12 @@ clear_settings
 xdotool mousemove 1100 240
 run_until_fire "$work/click.png" $first_low $second_low
 probe click 1100 240
-wait_exit 10; check "a click on the second monitor ends the run" $?
+wait_exit 10; check $? "a click on the second monitor ends the run"
 run_until_fire "$work/move.png" $first_low $second_low
 past_start
 probe mouse 1100 240
 probe mouse 1116 240
-wait_exit 10; check "moving the mouse 16 pixels on the second monitor ends the run" $?
+wait_exit 10; check $? "moving the mouse 16 pixels on the second monitor ends the run"
 
 echo "== the password on two monitors"
 # "ember", stored scrambled.
@@ -81,28 +82,20 @@ probe regset 'Software\Norvane\Emberlux!\Presets' Password c28efeb0c3
 run_until_fire "$work/protected.png" $first_low $second_low
 probe key
 ask=$(wait_window '^Emberlux! screensaver$' 20)
-[ -n "$ask" ]; check "a key asks for the password" $?
+[ -n "$ask" ]; check $? "a key asks for the password"
+X=0 Y=0 WIDTH=0 HEIGHT=0
 eval "$(xdotool getwindowgeometry --shell "${ask:-0}" 2>/dev/null)"
 centre="$((X + WIDTH / 2)),$((Y + HEIGHT / 2))"
 [ $(((X + WIDTH / 2 - 400) ** 2 + (Y + HEIGHT / 2 - 300) ** 2)) -le 100 ]
-check "the dialog is centred on the primary monitor (at $centre)" $?
-animates $first_low && animates $second_low; check "both monitors keep burning under the dialog" $?
+check $? "the dialog is centred on the primary monitor (at $centre)"
+animates $first_low && animates $second_low; check $? "both monitors keep burning under the dialog"
 type_into "$ask" ember
 press "$ask" Return
-wait_exit 10; check "the password ends the run" $?
+wait_exit 10; check $? "the password ends the run"
 
 echo "== the second monitor on the left, at negative coordinates"
-wine_display 800x600+640+0 640x480+0+0
-first_low=800x200+640+400 second_low=640x160+0+320
-listed=$(probe monitors | tr '\n' ' ')
-[ "$listed" = "monitors 2 monitor 0 0 800 600 primary monitor -640 0 0 480 " ]
-check "Windows sees the monitor on the left ($listed)" $?
-clear_settings
-run_until_fire "$work/left.png" $first_low $second_low
-check "/s shows fire on both monitors" $? "($(colour_of "$work/left.png" $first_low); $(colour_of "$work/left.png" $second_low))"
-windows=$(window_layout)
-[ "$windows" = "640x480+0+0 800x600+640+0 " ]; check "one window covers each monitor ($windows)" $?
-end_with_key; check "a key ends the run" $?
+run_on_two 800x600+640+0 640x480+0+0 "monitor 0 0 800 600 primary monitor -640 0 0 480" "-640 0 0 480 0 0 800 600"
+end_with_key; check $? "a key ends the run"
 clear_settings
 
 wine_session_end

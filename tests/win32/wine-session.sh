@@ -8,7 +8,7 @@
 #       gives it a display: SCREENs are monitors WxH+X+Y (default one of
 #       1024x768), shown by Xephyr inside Xvfb so that display modes can change;
 #       the first is the primary monitor, at (0, 0) for Windows.
-#   check DESCRIPTION RESULT [DETAIL]   counts one check (RESULT 0 passes)
+#   check RESULT DESCRIPTION [DETAIL]   counts one check (RESULT 0 passes)
 #   wine_session_end    prints "NAME: N passed, N failed" and exits; running
 #                       fewer checks than CHECKS is a failure
 # Also: $loader (the Wine loader for PROGRAM), $work (a scratch folder),
@@ -18,8 +18,10 @@ source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/wine-env.sh"
 
 reg() { "$loader" reg "$@" >/dev/null 2>&1; }
 
+# The result comes first: $? must be read before the description's own
+# command substitutions change it.
 check() {
-  if [ "$2" = 0 ]; then passed=$((passed + 1)); echo "ok: $1"; else failed=$((failed + 1)); echo "FAILED: $1 ${3:-}"; fi
+  if [ "$1" = 0 ]; then passed=$((passed + 1)); echo "ok: $2"; else failed=$((failed + 1)); echo "FAILED: $2 ${3:-}"; fi
 }
 
 wait_until() {  # wait_until SECONDS COMMAND...: 0 once COMMAND succeeds, 1 when the time is up
@@ -126,10 +128,10 @@ colour_of() {
   convert "$1" -crop "$2" +repage -scale '1x1!' -format '%[fx:int(255*r)] %[fx:int(255*g)] %[fx:int(255*b)]' info:
 }
 brightness_of() { read -r r g b <<<"$(colour_of "$1" "$2")"; echo $(((r + g + b) / 3)); }
-looks_like_fire() {  # looks_like_fire FILE PART: red clearly above blue, and bright enough
+looks_like_fire() {  # looks_like_fire FILE PART: red clearly above blue (a black or white part is no fire)
   local r g b
   read -r r g b <<<"$(colour_of "$1" "$2")"
-  [ "$r" -gt 60 ] && [ "$r" -gt $((b + 30)) ]
+  [ "$r" -gt 25 ] && [ "$r" -gt $((b + 20)) ]
 }
 # Waits until every PART of the screen shows fire; the last screenshot stays in FILE.
 wait_for_fire() {  # wait_for_fire FILE SECONDS PART...
@@ -163,13 +165,6 @@ wait_exit() {  # 0 when the program ended in time with exit code 0
     return 1
   fi
   wait "$saver"
-}
-# The X windows of the program's top-level Windows windows, larger than 1x1.
-program_windows() {
-  local id
-  for id in $(xdotool search --onlyvisible --classname "^$(basename "$program" | tr A-Z a-z)\$" 2>/dev/null); do
-    xwininfo -id "$id" 2>/dev/null | grep -q -- '-geometry 1x1+' || echo "$id"
-  done
 }
 window_named() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1; }
 wait_window() {  # wait_window REGEX SECONDS: the window's id, or nothing
