@@ -15,7 +15,7 @@
 //                                     input to): "LEFT TOP RIGHT BOTTOM" each, in order
 //   WinProbe mouse X Y | click X Y    the mouse moved to, or clicked at, point (X, Y) of
 //                                     the screen, told to the saver's window there
-//   WinProbe key                      the space bar pressed and released
+//   WinProbe key                      the space bar pressed, told to the primary monitor's one
 // Exit code 0 on success.
 #include <windows.h>
 
@@ -164,8 +164,6 @@ int Activate() {
     return RunMessages(20000);
 }
 
-int Send(INPUT* inputs, UINT count) { return SendInput(count, inputs, sizeof(INPUT)) == count ? 0 : Fail("input refused"); }
-
 bool IsShownSaverWindow(HWND window) {
     char className[64] = {};
     GetClassNameA(window, className, sizeof className);
@@ -202,8 +200,9 @@ BOOL CALLBACK FindSaverWindow(HWND window, LPARAM found) {
 }
 
 // Moves the mouse to screen point (x, y), or clicks there, as the message the
-// saver's window under it receives: X and Wine route real pointer input to
-// whatever window they believe is under the pointer, which need not be it.
+// saver's window under it receives. Input goes to the saver's windows
+// directly: X and Wine route real input to whichever window they believe is
+// under the pointer or active, which need not be it.
 int Mouse(int x, int y, UINT message) {
     WindowAt at{{x, y}, nullptr};
     EnumWindows(FindSaverWindow, reinterpret_cast<LPARAM>(&at));
@@ -215,12 +214,14 @@ int Mouse(int x, int y, UINT message) {
     return 0;
 }
 
+// The space bar pressed, told to the primary monitor's saver window.
 int Key() {
-    INPUT inputs[2]{};
-    inputs[0].type = inputs[1].type = INPUT_KEYBOARD;
-    inputs[0].ki.wVk = inputs[1].ki.wVk = VK_SPACE;
-    inputs[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    return Send(inputs, 2);
+    WindowAt at{{0, 0}, nullptr};
+    EnumWindows(FindSaverWindow, reinterpret_cast<LPARAM>(&at));
+    if (!at.window) return Fail("no saver window");
+    PostMessageA(at.window, WM_KEYDOWN, VK_SPACE, 1);
+    PostMessageA(at.window, WM_KEYUP, VK_SPACE, 0xC0000001);
+    return 0;
 }
 }  // namespace
 

@@ -47,6 +47,7 @@ run_until_fire "$work/focus.png" $lower_part
 activator=$!
 wait_exit 10; check $? "another window taking the focus ends the run"
 kill "$activator" 2>/dev/null
+wait "$activator" 2>/dev/null
 
 echo "== drawing through GDI"
 set_values UseDirectX=0
