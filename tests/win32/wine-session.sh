@@ -33,7 +33,7 @@ wait_until() {  # wait_until SECONDS COMMAND...: 0 once COMMAND succeeds, 1 when
   done
 }
 
-# A display of ours: Xvfb numbers itself into FILE once it is ready.
+# A display of ours: the X server writes its number into FILE once it is ready.
 start_x() {  # start_x FILE SERVER ARGS...: the server's pid in $x_pid
   local file=$1
   shift
