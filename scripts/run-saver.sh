@@ -13,6 +13,8 @@ cmake --preset win-x86_64 >/dev/null
 cmake --build build/win-x86_64 -j"$(nproc)" --target Emberlux >/dev/null
 scr=build/win-x86_64/saver/win32/Emberlux.scr
 export WINEDEBUG=-all WINEPREFIX=${WINEPREFIX:-$HOME/.wine-emberlux} WINELOADER=/usr/lib/wine/wine64
+source scripts/wine-env.sh
+wine_quiet_audio
 # A Wine session left from another display would not show our window on this one.
 wineserver -k 2>/dev/null || true
 wineserver -w 2>/dev/null || true
