@@ -12,13 +12,21 @@ TintColour TintedEntry(int index, const TintColour& face) {
 }
 
 int TileSide(int pixels, double scale) {
-    const int side = static_cast<int>(pixels * scale);
+    const int side = static_cast<int>(pixels * scale + 1e-6);
     return side < 1 ? 1 : side;
 }
+
+double FitScale(int areaSide, int pictureSide) { return pictureSide > 0 ? areaSide * (1.0 / pictureSide) : 1.0; }
 
 int FirstTile(int rectStart, int origin, int tile) {
     int first = rectStart - origin;
     if (tile < 1) tile = 1;
     if (first < rectStart) first += (rectStart - first) / tile * tile;
     return first;
+}
+
+int BrushOrigin(int origin, int tile) {
+    if (tile < 1) return 0;
+    const int rest = origin % tile;  // in (-tile, tile)
+    return rest <= 0 ? -rest : tile - rest;
 }

@@ -3,6 +3,8 @@
 #include "config/BackgroundRules.h"
 #include "config/win32/ConfigResource.h"
 
+#include <commctrl.h>
+
 namespace {
 int g_nUsers = 0;
 HBITMAP g_hBitmap = nullptr;
@@ -10,8 +12,31 @@ HDC g_hMemoryDc = nullptr;
 HGDIOBJ g_hPreviousBitmap = nullptr;
 int g_nWidth = 0, g_nHeight = 0;
 double g_dScaleX = 1.5, g_dScaleY = 1.625;
+// One tile of the picture at the current scale, for controls that paint
+// their own background; made when first asked for.
+HBRUSH g_hTileBrush = nullptr;
+
+void DropTileBrush() {
+    if (g_hTileBrush) DeleteObject(g_hTileBrush);
+    g_hTileBrush = nullptr;
+}
+
+void SetScale(double x, double y) {
+    if (x == g_dScaleX && y == g_dScaleY) return;
+    g_dScaleX = x;
+    g_dScaleY = y;
+    DropTileBrush();
+}
+
+bool Unscaled() { return g_dScaleX == 1.0 && g_dScaleY == 1.0; }
+
+SIZE TileSize() {
+    if (Unscaled()) return SIZE{g_nWidth, g_nHeight};
+    return SIZE{TileSide(g_nWidth, g_dScaleX), TileSide(g_nHeight, g_dScaleY)};
+}
 
 void FreePicture() {
+    DropTileBrush();
     if (g_hMemoryDc) {
         SelectObject(g_hMemoryDc, g_hPreviousBitmap);
         DeleteDC(g_hMemoryDc);
@@ -72,9 +97,9 @@ void ReleaseBackground() {
 
 int PaintBackground(HDC dc, const RECT& rect, POINT origin) {
     if (!g_hMemoryDc || g_nWidth <= 0 || g_nHeight <= 0) return 0;
-    const bool unscaled = g_dScaleX == 1.0 && g_dScaleY == 1.0;
-    const int tileWidth = unscaled ? g_nWidth : TileSide(g_nWidth, g_dScaleX);
-    const int tileHeight = unscaled ? g_nHeight : TileSide(g_nHeight, g_dScaleY);
+    const bool unscaled = Unscaled();
+    const SIZE tile = TileSize();
+    const int tileWidth = tile.cx, tileHeight = tile.cy;
     if (!unscaled) SetStretchBltMode(dc, COLORONCOLOR);
     for (int y = FirstTile(rect.top, origin.y, tileHeight); y < rect.bottom; y += tileHeight)
         for (int x = FirstTile(rect.left, origin.x, tileWidth); x < rect.right; x += tileWidth) {
@@ -89,14 +114,12 @@ int PaintBackground(HDC dc, const RECT& rect, POINT origin) {
 void ComputeDialogScale(HWND window) {
     RECT units{0, 0, 1000, 1000};
     if (!MapDialogRect(window, &units)) return;
-    g_dScaleX = units.right * (1.0 / 1500.0);
-    g_dScaleY = units.bottom * (1.0 / 1625.0);
+    SetScale(units.right * (1.0 / 1500.0), units.bottom * (1.0 / 1625.0));
 }
 
 void FitBackgroundTo(int width, int height) {
     if (width <= 0 || height <= 0) return;
-    g_dScaleX = width * (1.0 / 469.0);
-    g_dScaleY = height * (1.0 / 432.0);
+    SetScale(FitScale(width, 469), FitScale(height, 432));
 }
 
 int PaintAnchoredBackground(HWND window, HDC dc, HWND anchor) {
@@ -107,10 +130,52 @@ int PaintAnchoredBackground(HWND window, HDC dc, HWND anchor) {
     return PaintBackground(dc, client, origin);
 }
 
+namespace {
+HBRUSH TileBrush() {
+    if (g_hTileBrush || !g_hMemoryDc || g_nWidth <= 0 || g_nHeight <= 0) return g_hTileBrush;
+    const SIZE tile = TileSize();
+    HDC screen = GetDC(nullptr);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, tile.cx, tile.cy);
+    HDC dc = CreateCompatibleDC(screen);
+    ReleaseDC(nullptr, screen);
+    if (bitmap && dc) {
+        HGDIOBJ previous = SelectObject(dc, bitmap);
+        PaintBackground(dc, RECT{0, 0, tile.cx, tile.cy}, POINT{0, 0});
+        SelectObject(dc, previous);
+        g_hTileBrush = CreatePatternBrush(bitmap);
+    }
+    if (dc) DeleteDC(dc);
+    if (bitmap) DeleteObject(bitmap);
+    return g_hTileBrush;
+}
+
+// Trackbars and icons fill their whole box with the brush their parent
+// answers, so they get the picture itself rather than a see-through brush.
+bool FillsOwnBackground(HWND control) {
+    char name[32] = {};
+    GetClassNameA(control, name, sizeof name);
+    if (lstrcmpiA(name, TRACKBAR_CLASSA) == 0) return true;
+    return lstrcmpiA(name, "Static") == 0 && (GetWindowLongA(control, GWL_STYLE) & SS_TYPEMASK) == SS_ICON;
+}
+}  // namespace
+
+HBRUSH AnchoredBackgroundBrush(HDC dc, HWND control) {
+    HBRUSH brush = TileBrush();
+    if (!brush) return nullptr;
+    POINT origin{0, 0};
+    MapWindowPoints(control, GetAncestor(control, GA_ROOT), &origin, 1);
+    const SIZE tile = TileSize();
+    SetBrushOrgEx(dc, BrushOrigin(origin.x, tile.cx), BrushOrigin(origin.y, tile.cy), nullptr);
+    return brush;
+}
+
 HBRUSH TexturedControlColour(UINT message, HDC dc, HWND control) {
     if (GetWindowLongA(control, GWL_EXSTYLE) & WS_EX_TRANSPARENT) {
         SetBkMode(dc, TRANSPARENT);
         return static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
+    }
+    if (message == WM_CTLCOLORSTATIC && FillsOwnBackground(control)) {
+        if (HBRUSH picture = AnchoredBackgroundBrush(dc, control)) return picture;
     }
     if (message == WM_CTLCOLOREDIT) SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
     SetBkMode(dc, OPAQUE);

@@ -39,6 +39,13 @@ void FitBackgroundTo(int width, int height);
 // origin of `anchor` (so neighbouring windows join without a seam).
 int PaintAnchoredBackground(HWND window, HDC dc, HWND anchor);
 
+// A brush of the picture, scaled as painted, whose pattern lines up with the
+// picture painted around `control` when `control` fills its client area with
+// it through `dc`; null when no picture is loaded. Owned by the background.
+HBRUSH AnchoredBackgroundBrush(HDC dc, HWND control);
+
 // The colour answer of a textured dialog to WM_CTLCOLOR*: a see-through brush
-// for controls marked WS_EX_TRANSPARENT, null (the default colours) otherwise.
+// for controls marked WS_EX_TRANSPARENT; the anchored picture for trackbars
+// and icons, which fill their boxes themselves; null (the default colours)
+// otherwise.
 HBRUSH TexturedControlColour(UINT message, HDC dc, HWND control);
