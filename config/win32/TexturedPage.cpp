@@ -62,6 +62,7 @@ INT_PTR CTexturedPage::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 BOOL CSettingsPage::OnInitDialog() {
+    m_Icons.Fit(m_hWnd);
     m_nTimerId = SetTimer(m_hWnd, 1, 100, nullptr);
     m_nQuietTicks = 0;
     return TRUE;
@@ -80,9 +81,10 @@ INT_PTR CSettingsPage::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         OnTimerTick();
         return TRUE;
     }
-    if (message == WM_DESTROY && m_nTimerId != 0) {
-        KillTimer(m_hWnd, m_nTimerId);
+    if (message == WM_DESTROY) {
+        if (m_nTimerId != 0) KillTimer(m_hWnd, m_nTimerId);
         m_nTimerId = 0;
+        m_Icons.Release();
     }
     if (message == WM_NOTIFY && reinterpret_cast<const NMHDR*>(lParam)->code == PSN_APPLY && m_pSheet)
         m_pSheet->MarkConfirmed();

@@ -1,4 +1,5 @@
 #pragma once
+#include "config/win32/DecorationIcons.h"
 #include "config/win32/DialogWindow.h"
 #include "config/win32/SharedBackground.h"
 #include "settings/SettingsReader.h"
@@ -70,4 +71,5 @@ protected:
 private:
     UINT_PTR m_nTimerId = 0;
     int m_nQuietTicks = 0;
+    CDecorationIcons m_Icons;
 };

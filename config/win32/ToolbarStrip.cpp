@@ -1,5 +1,8 @@
 #include "config/win32/ToolbarStrip.h"
 
+#include "config/DpiRules.h"
+#include "config/win32/WindowDpi.h"
+
 #include <commctrl.h>
 
 #include <vector>
@@ -31,13 +34,16 @@ HWND CreateToolbarStrip(HWND dialog, int placeholderId, int bitmapId, const int*
                                    nullptr, instance, nullptr);
     if (!toolbar) return nullptr;
     SendMessageA(toolbar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
-    HBITMAP images = CreateMappedBitmap(instance, bitmapId, 0, nullptr, 0);
+    // The drawing made for this DPI, or the next smaller one.
+    const int side =
+        PickImageSide(kToolImageSides, kToolImageSideCount, ScaleToDpi(kToolImageSides[0], WindowDpi(dialog)));
+    HBITMAP images = CreateMappedBitmap(instance, ToolStripResource(bitmapId, side), 0, nullptr, 0);
     if (!images) {
         DestroyWindow(toolbar);
         return nullptr;
     }
     SetWindowSubclass(toolbar, ReleaseImagesWhenDestroyed, 1, reinterpret_cast<DWORD_PTR>(images));
-    SendMessageA(toolbar, TB_SETBITMAPSIZE, 0, MAKELPARAM(16, 16));
+    SendMessageA(toolbar, TB_SETBITMAPSIZE, 0, MAKELPARAM(side, side));
     TBADDBITMAP add{nullptr, reinterpret_cast<UINT_PTR>(images)};
     SendMessageA(toolbar, TB_ADDBITMAP, count, reinterpret_cast<LPARAM>(&add));
 

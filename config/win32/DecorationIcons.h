@@ -1,0 +1,27 @@
+#pragma once
+#include <windows.h>
+
+// The icons that decorate a page, each loaded at the size of its box. The
+// templates give every icon static the icon's resource number as its control
+// id and keep its box (SS_CENTERIMAGE), so the icon follows the dialog's font
+// and DPI rather than the system's icon size.
+class CDecorationIcons {
+public:
+    CDecorationIcons() = default;
+    ~CDecorationIcons() { Release(); }
+    CDecorationIcons(const CDecorationIcons&) = delete;
+    CDecorationIcons& operator=(const CDecorationIcons&) = delete;
+
+    // Shows in every icon static of `dialog` its icon at the box's size
+    // (the smaller side of the box); a box whose icon cannot be loaded at
+    // that size keeps the one it has.
+    void Fit(HWND dialog);
+    // Takes the icons back from their boxes and frees them.
+    void Release();
+
+private:
+    static constexpr int kMaxIcons = 16;
+    HWND m_hBoxes[kMaxIcons] = {};
+    HICON m_hIcons[kMaxIcons] = {};
+    int m_nCount = 0;
+};
