@@ -23,6 +23,7 @@ CLeftPanel::CLeftPanel(Settings& record, CConfigDialog& sheet)
 bool CLeftPanel::IsChecked(int id) const { return IsDlgButtonChecked(m_hWnd, id) == BST_CHECKED; }
 
 BOOL CLeftPanel::OnInitDialog() {
+    FitPreviewPicture();
     static const int kCommands[] = {IDC_PRESET_SAVE_AS, IDC_PRESET_SAVE, IDC_PRESET_DELETE};
     // Without its toolbar the panel still works; the preset buttons are then
     // simply not there (every use of the toolbar checks for it).
@@ -56,6 +57,11 @@ INT_PTR CLeftPanel::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return TRUE;
     case WM_DESTROY:
         DestroyPreview();
+        if (m_hPreviewPicture) {
+            SendDlgItemMessageA(m_hWnd, IDC_PANEL_PREVIEW, STM_SETIMAGE, IMAGE_BITMAP, 0);
+            DeleteObject(m_hPreviewPicture);
+            m_hPreviewPicture = nullptr;
+        }
         return FALSE;
     }
     return FALSE;
@@ -102,6 +108,44 @@ void CLeftPanel::OnCommand(int id, int code) {
         RefreshPreview();
         break;
     }
+}
+
+void CLeftPanel::FitPreviewPicture() {
+    HWND frame = Item(IDC_PANEL_PREVIEW);
+    RECT inside{0, 0, 0, 0};
+    if (frame) GetClientRect(frame, &inside);
+    if (inside.right <= 0 || inside.bottom <= 0) return;
+    HBITMAP source = static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDB_PREVIEW_FRAME),
+                                                     IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    BITMAP size{};
+    if (!source || !GetObjectA(source, sizeof size, &size)) {
+        if (source) DeleteObject(source);
+        return;
+    }
+    BITMAPINFO format{};
+    format.bmiHeader = BITMAPINFOHEADER{sizeof(BITMAPINFOHEADER), inside.right, inside.bottom, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    HBITMAP fitted = CreateDIBSection(nullptr, &format, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HDC from = CreateCompatibleDC(nullptr), to = CreateCompatibleDC(nullptr);
+    if (fitted && from && to) {
+        HGDIOBJ oldFrom = SelectObject(from, source), oldTo = SelectObject(to, fitted);
+        // Smoothly: the glowing embers must not turn into blocks.
+        SetStretchBltMode(to, HALFTONE);
+        SetBrushOrgEx(to, 0, 0, nullptr);
+        StretchBlt(to, 0, 0, inside.right, inside.bottom, from, 0, 0, size.bmWidth, size.bmHeight, SRCCOPY);
+        SelectObject(from, oldFrom);
+        SelectObject(to, oldTo);
+        // The frame keeps its box (SS_REALSIZECONTROL); the picture it loaded itself is freed here.
+        if (HGDIOBJ loaded = reinterpret_cast<HGDIOBJ>(
+                SendMessageA(frame, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(fitted))))
+            DeleteObject(loaded);
+        m_hPreviewPicture = fitted;
+        fitted = nullptr;
+    }
+    if (from) DeleteDC(from);
+    if (to) DeleteDC(to);
+    if (fitted) DeleteObject(fitted);
+    DeleteObject(source);
 }
 
 void CLeftPanel::EnablePresetButtons(bool enable) {

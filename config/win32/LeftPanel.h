@@ -39,6 +39,8 @@ private:
     void OnDeletePreset();
     void OnPasswordClicked();
     void EnablePresetButtons(bool enable);
+    // Shows the frame's picture stretched smoothly to the frame's inside.
+    void FitPreviewPicture();
     void DestroyPreview();
     bool IsChecked(int id) const;
 
@@ -48,5 +50,6 @@ private:
     std::vector<DisplaySize> m_Sizes;
     HWND m_hToolbar = nullptr;
     CPreviewWnd* m_pPreview = nullptr;
+    HBITMAP m_hPreviewPicture = nullptr;
     int m_nRandom = 0;
 };
