@@ -1,11 +1,13 @@
 #include "config/win32/PaletteEditor.h"
 
+#include "config/DpiRules.h"
 #include "config/PaletteBrush.h"
 #include "config/win32/ConfigResource.h"
+#include "config/win32/WindowDpi.h"
 
 namespace {
 constexpr const char* kEditorClass = "EmberluxPaletteEditor";
-constexpr int kButtonHeight = 18;
+constexpr int kButtonHeight = 18;  // at 96 DPI
 
 bool RegisterEditorClass() {
     WNDCLASSA existing;
@@ -37,6 +39,7 @@ int CPaletteEditor::Create(DWORD style, const RECT& rect, HWND parent, int id) {
         m_Palette.entries[i] = PaletteEntry{system[i].peRed, system[i].peGreen, system[i].peBlue, 0};
 
     const int width = rect.right - rect.left, height = rect.bottom - rect.top;
+    m_nButtonHeight = ScaleToDpi(kButtonHeight, WindowDpi(parent));
     m_hWnd = CreateWindowExA(0, kEditorClass, "", style | WS_CHILD | WS_CLIPCHILDREN, rect.left, rect.top, width,
                              height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                              GetModuleHandleA(nullptr), nullptr);
@@ -51,7 +54,7 @@ int CPaletteEditor::Create(DWORD style, const RECT& rect, HWND parent, int id) {
         const int left = k * quarter, right = k == 3 ? width : (k + 1) * quarter;
         m_hButtons[k] = CreateWindowExA(0, "BUTTON", kNames[k],
                                         WS_CHILD | WS_VISIBLE | BS_AUTORADIOBUTTON | BS_PUSHLIKE, left,
-                                        height - kButtonHeight, right - left, kButtonHeight, m_hWnd,
+                                        height - m_nButtonHeight, right - left, m_nButtonHeight, m_hWnd,
                                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_EDITOR_RED + k)),
                                         GetModuleHandleA(nullptr), nullptr);
         if (!m_hButtons[k]) return 0;
@@ -121,7 +124,7 @@ LRESULT CPaletteEditor::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SIZE: {
         const int cx = LOWORD(lParam), cy = HIWORD(lParam), caption = GetSystemMetrics(SM_CYCAPTION);
         m_rcStrip = RECT{0, 0, cx, caption};
-        m_rcCurves = RECT{0, caption + 1, cx, cy - kButtonHeight};
+        m_rcCurves = RECT{0, caption + 1, cx, cy - m_nButtonHeight};
         return 0;
     }
     case WM_PAINT:

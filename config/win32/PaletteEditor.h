@@ -36,6 +36,7 @@ private:
 
     HWND m_hWnd = nullptr;
     HWND m_hButtons[4] = {};
+    int m_nButtonHeight = 0;  // of the channel buttons along the bottom, for the DPI
     FirePalette m_Palette{};
     RECT m_rcCurves{}, m_rcStrip{};
     int m_nModified = 0;
