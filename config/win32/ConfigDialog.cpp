@@ -1,11 +1,13 @@
 #include "config/win32/ConfigDialog.h"
 
+#include "config/DpiRules.h"
 #include "config/win32/ConfigResource.h"
 #include "config/win32/EffectsPage.h"
 #include "config/win32/FlamesPage.h"
 #include "config/win32/LeftPanel.h"
 #include "config/win32/PalettePage.h"
 #include "config/win32/TextPage.h"
+#include "config/win32/WindowDpi.h"
 #include "platform/MessageBox.h"
 
 #include <commctrl.h>
@@ -19,17 +21,36 @@ namespace {
 CConfigDialog* g_pShowingSheet = nullptr;
 
 constexpr const char* kSheetCaption = "Emberlux! Screensaver (v2.50)";
+// Margins of the layout in pixels at 96 DPI, scaled to the sheet's DPI.
 constexpr int kPanelLeft = 13;     // the left panel's distance from the sheet's left edge
 constexpr int kPanelGap = 20;      // between the left panel and the tabs
 constexpr int kTopShift = 9;       // the tabs and pages move down by this much
 constexpr int kTabMargin = 7;      // tab strip beyond a page's frame
 constexpr int kOuterMargin = 20;   // client area beyond the tab strip
+constexpr int kButtonGap = 6;      // between OK and Cancel
+constexpr int kBottomMargin = 4;   // below the buttons, beyond the tab margin
 
 RECT ChildRect(HWND child, HWND parent) {
     RECT r;
     GetWindowRect(child, &r);
     MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
     return r;
+}
+
+// The width in which the tabs stand in one row at their natural widths,
+// measured with the strip made very wide for a moment; `margin` is added for
+// the selected tab, which stands out a little.
+int OneRowTabWidth(HWND tab, int height, int margin) {
+    const int count = TabCtrl_GetItemCount(tab);
+    if (count <= 0) return 0;
+    SetWindowPos(tab, nullptr, 0, 0, 0x4000, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    RECT last{0, 0, 0, 0};
+    TabCtrl_GetItemRect(tab, count - 1, &last);
+    RECT strip{0, 0, 0, 0};
+    GetClientRect(tab, &strip);
+    RECT outer{0, 0, 0, 0};
+    GetWindowRect(tab, &outer);
+    return last.right + margin + (outer.right - outer.left - strip.right);
 }
 }  // namespace
 
@@ -93,6 +114,8 @@ void CConfigDialog::OnInitSheet(HWND sheet) {
 void CConfigDialog::LayOut() {
     HWND tab = PropSheet_GetTabControl(m_hWnd);
     if (!tab) return;
+    const int dpi = WindowDpi(m_hWnd);
+    auto px = [dpi](int pixels) { return ScaleToDpi(pixels, dpi); };
     HWND panel = m_pLeftPanel ? m_pLeftPanel->Handle() : nullptr;
     RECT panelFrame{0, 0, 0, 0};
     if (panel) {
@@ -101,16 +124,17 @@ void CConfigDialog::LayOut() {
     const int panelWidth = panelFrame.right, panelHeight = panelFrame.bottom;
 
     // Everything the sheet made moves right of the panel and a little down.
-    const int shiftX = panel ? panelWidth + kPanelGap : 0;
+    const int shiftX = panel ? panelWidth + px(kPanelGap) : 0;
     for (HWND child = GetWindow(m_hWnd, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
         if (child == panel) continue;
         const RECT r = ChildRect(child, m_hWnd);
-        SetWindowPos(child, nullptr, r.left + shiftX, r.top + kTopShift, 0, 0,
+        SetWindowPos(child, nullptr, r.left + shiftX, r.top + px(kTopShift), 0, 0,
                      SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
     RECT tabRect = ChildRect(tab, m_hWnd);
     if (panel) {
-        SetWindowPos(panel, nullptr, kPanelLeft, tabRect.top, panelWidth, panelHeight, SWP_NOZORDER | SWP_NOACTIVATE);
+        SetWindowPos(panel, nullptr, px(kPanelLeft), tabRect.top, panelWidth, panelHeight,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
         ShowWindow(panel, SW_SHOW);
     }
 
@@ -122,9 +146,11 @@ void CConfigDialog::LayOut() {
     if (pageFrame) {
         RECT frame;
         GetClientRect(pageFrame, &frame);
-        // The narrower strip may wrap its tabs into more rows: the pages go
-        // where the strip's display area starts now, at their full size.
-        tabRect.right = tabRect.left + frame.right + kTabMargin;
+        // The strip is as wide as a page's frame, or wider when its tabs need
+        // more room to stand in one row. The pages go where the strip's display
+        // area starts at that width, each as large as its frame.
+        const int oneRow = OneRowTabWidth(tab, tabRect.bottom - tabRect.top, px(kTabMargin));
+        tabRect.right = tabRect.left + std::max<int>(frame.right + px(kTabMargin), oneRow);
         SetWindowPos(tab, nullptr, 0, 0, tabRect.right - tabRect.left, tabRect.bottom - tabRect.top,
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
         RECT display = tabRect;
@@ -133,34 +159,34 @@ void CConfigDialog::LayOut() {
             HWND window = page->Handle();
             if (!window) continue;
             RECT size;
-            GetWindowRect(window, &size);
-            RECT full;
-            GetClientRect(GetDlgItem(window, IDC_PAGE_FRAME) ? GetDlgItem(window, IDC_PAGE_FRAME) : window, &full);
-            SetWindowPos(window, nullptr, display.left, display.top, std::max<int>(full.right, size.right - size.left),
-                         std::max<int>(full.bottom, size.bottom - size.top), SWP_NOZORDER | SWP_NOACTIVATE);
+            HWND ownFrame = GetDlgItem(window, IDC_PAGE_FRAME);
+            GetClientRect(ownFrame ? ownFrame : window, &size);
+            SetWindowPos(window, nullptr, display.left, display.top, size.right, size.bottom,
+                         SWP_NOZORDER | SWP_NOACTIVATE);
         }
-        tabRect.bottom = display.top + frame.bottom + kTabMargin;
+        tabRect.bottom = display.top + frame.bottom + px(kTabMargin);
         SetWindowPos(tab, nullptr, 0, 0, tabRect.right - tabRect.left, tabRect.bottom - tabRect.top,
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
 
     // OK and Cancel below the tabs at their right edge; Apply and Help go.
     HWND ok = GetDlgItem(m_hWnd, IDOK), cancel = GetDlgItem(m_hWnd, IDCANCEL);
-    RECT button{0, 0, 75, 23};
+    RECT button{0, 0, px(75), px(23)};
     if (ok) button = ChildRect(ok, m_hWnd);
     const int buttonWidth = button.right - button.left, buttonHeight = button.bottom - button.top;
     const int contentBottom = std::max<int>(tabRect.bottom, tabRect.top + panelHeight);
-    const int buttonTop = contentBottom + kTabMargin;
+    const int buttonTop = contentBottom + px(kTabMargin);
     if (cancel)
         SetWindowPos(cancel, nullptr, tabRect.right - buttonWidth, buttonTop, buttonWidth, buttonHeight,
                      SWP_NOZORDER | SWP_NOACTIVATE);
     if (ok)
-        SetWindowPos(ok, nullptr, tabRect.right - 2 * buttonWidth - 6, buttonTop, buttonWidth, buttonHeight,
-                     SWP_NOZORDER | SWP_NOACTIVATE);
+        SetWindowPos(ok, nullptr, tabRect.right - 2 * buttonWidth - px(kButtonGap), buttonTop, buttonWidth,
+                     buttonHeight, SWP_NOZORDER | SWP_NOACTIVATE);
     for (int id : {0x3021 /* Apply */, static_cast<int>(IDHELP)})
         if (HWND hidden = GetDlgItem(m_hWnd, id)) ShowWindow(hidden, SW_HIDE);
 
-    RECT client{0, 0, tabRect.right + kOuterMargin, buttonTop + buttonHeight + kTabMargin + 4};
+    RECT client{0, 0, tabRect.right + px(kOuterMargin),
+                buttonTop + buttonHeight + px(kTabMargin) + px(kBottomMargin)};
     AdjustWindowRectEx(&client, static_cast<DWORD>(GetWindowLongA(m_hWnd, GWL_STYLE)), FALSE,
                        static_cast<DWORD>(GetWindowLongA(m_hWnd, GWL_EXSTYLE)));
     SetWindowPos(m_hWnd, nullptr, 0, 0, client.right - client.left, client.bottom - client.top,
