@@ -207,6 +207,9 @@ LRESULT CALLBACK CConfigDialog::SheetProc(HWND window, UINT message, WPARAM wPar
         PaintBackground(reinterpret_cast<HDC>(wParam), client, POINT{0, 0});
         return 1;
     }
+    // The picture keeps covering the sheet once, also when the system resizes
+    // it for the DPI of another monitor.
+    if (message == WM_SIZE) FitBackgroundTo(LOWORD(lParam), HIWORD(lParam));
     if (message == WM_CTLCOLORSTATIC || message == WM_CTLCOLORBTN) {
         HBRUSH brush = TexturedControlColour(message, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
         if (brush) return reinterpret_cast<LRESULT>(brush);
