@@ -102,8 +102,7 @@ LRESULT CCinderwellWnd::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 // Builds the engine while the window is still hidden, so the desktop it
-// photographs is the user's and the turbulence progress shows on the desktop,
-// then opens the output.
+// photographs is the user's and the turbulence progress shows on the desktop.
 bool CCinderwellWnd::InitSaver() {
     if (m_Plan.primary) CSoundPlayer::SetMainWindow(m_hWnd);
     GdiDesktopCapture desktop(m_Plan.area);
@@ -114,10 +113,11 @@ bool CCinderwellWnd::InitSaver() {
     m_pCinderwell->SetDesktopSource(nullptr);
     m_pCinderwell->SetTurbulenceProgress(nullptr);
     progress.End();
-    if (!created) {
-        ShowMessageBox(m_hWnd, "m_pCinderwell initialization's fault.", MessageIcon::None);
-        return false;
-    }
+    if (!created) ShowMessageBox(m_hWnd, "m_pCinderwell initialization's fault.", MessageIcon::None);
+    return created != 0;
+}
+
+int CCinderwellWnd::OpenOutput() {
     FirePalette firePalette{}, systemPalette{};
     m_pCinderwell->CopyPalette(firePalette);
     HDC screen = GetDC(nullptr);
@@ -125,13 +125,13 @@ bool CCinderwellWnd::InitSaver() {
     ReleaseDC(nullptr, screen);
     if (!m_Output.OpenDisplay(m_hWnd, m_Plan.useDirectX, m_Plan.mayChangeMode, m_Plan.outputWidth,
                               m_Plan.outputHeight, firePalette, systemPalette))
-        return false;
+        return 0;
     try {
         m_FrameBits.resize(static_cast<std::size_t>(m_Plan.fieldWidth) * m_Plan.fieldHeight);
     } catch (const std::bad_alloc&) {
-        return false;
+        return 0;
     }
-    return true;
+    return 1;
 }
 
 int CCinderwellWnd::RenderFrame() {

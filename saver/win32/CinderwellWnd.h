@@ -25,6 +25,10 @@ public:
     // from `settings`. On failure the object has already been deleted with its
     // window and must not be used again.
     BOOL Create(const Settings& settings);
+    // Opens the output once the window is on the screen (DirectDraw keeps the
+    // style it finds, so the window must be visible by then): 0 when the
+    // display cannot be switched or the frame buffer not allocated.
+    int OpenOutput();
     // Steps the engine, renders and presents one frame (render thread only).
     int RenderFrame();
     void PauseOutput() { m_Output.ShowSystemPalette(); }

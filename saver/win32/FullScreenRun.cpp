@@ -77,12 +77,21 @@ bool FullScreenRun::Start(MonitorList& monitors) {
     }
     SystemParametersInfoA(SPI_SCREENSAVERRUNNING, TRUE, &m_bPrevSaverRunning, 0);
     m_bSaverRunningSet = true;
-    // Every window is on the screen before the first frame is drawn: a window
-    // DC taken while its window is still being shown can stay clipped to
-    // nothing (seen under Wine after a refused DirectDraw mode: black for good).
+    // Every window is on the screen before its output opens and before the
+    // first frame: DirectDraw's exclusive mode keeps the window style it finds
+    // (a hidden window could stay hidden from input), and a window DC taken
+    // while its window is still being shown can stay clipped to nothing (seen
+    // under Wine after a refused DirectDraw mode: black for good).
     for (auto window = m_Windows.rbegin(); window != m_Windows.rend(); ++window)
         ShowWindow((*window)->Handle(), (*window)->Plan().primary ? SW_SHOW : SW_SHOWNOACTIVATE);
-    for (CCinderwellWnd* window : m_Windows) UpdateWindow(window->Handle());
+    for (CCinderwellWnd* window : m_Windows) {
+        UpdateWindow(window->Handle());
+        if (!window->OpenOutput()) {
+            DestroyWindows();
+            ShowCannotStart();
+            return false;
+        }
+    }
     m_nStartTicks = MonotonicMilliseconds();
     // The running flag is set before the thread starts, so windows destroyed
     // at once still wait for it.
@@ -96,6 +105,7 @@ bool FullScreenRun::Start(MonitorList& monitors) {
         return false;
     }
     CloseHandle(thread);
+    m_bStarted = true;
     return true;
 }
 
@@ -167,5 +177,7 @@ void FullScreenRun::WindowGone(CCinderwellWnd* window) {
     if (!m_Windows.empty()) return;
     if (m_bSaverRunningSet) SystemParametersInfoA(SPI_SCREENSAVERRUNNING, FALSE, &m_bPrevSaverRunning, 0);
     m_bSaverRunningSet = false;
-    PostQuitMessage(0);
+    // A run that never started has its failure still to tell: a quit message
+    // now would close that message box at once.
+    if (m_bStarted) PostQuitMessage(0);
 }

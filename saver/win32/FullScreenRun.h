@@ -39,6 +39,7 @@ private:
     bool m_bAskingPassword = false;
     BOOL m_bPrevSaverRunning = FALSE;
     bool m_bSaverRunningSet = false;
+    bool m_bStarted = false;  // the render thread runs: the last window to go ends the process
     MousePoint m_ptMouseRef = kNoMouseReference;
     long long m_nStartTicks = 0;
 };
