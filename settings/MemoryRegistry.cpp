@@ -53,7 +53,16 @@ MemoryRegistry::Key* MemoryRegistry::MakeKey(const std::string& path) {
     return key;
 }
 
+bool MemoryRegistry::ApplyEdit(const std::function<Edit()>& edit) {
+    Key before = m_Root.Clone();
+    const Edit result = edit();
+    if (result == Edit::Unchanged || (result == Edit::Changed && Commit())) return true;
+    m_Root = std::move(before);
+    return false;
+}
+
 bool MemoryRegistry::QueryValue(const std::string& key, const std::string& name, RegistryValue& value) {
+    Refresh();
     Key* found = FindKey(key);
     RegistryValue* stored = found ? found->FindValue(name) : nullptr;
     if (!stored || stored->data.size() > kMaxRegistryValueBytes) return false;
@@ -62,25 +71,29 @@ bool MemoryRegistry::QueryValue(const std::string& key, const std::string& name,
 }
 
 bool MemoryRegistry::SetValue(const std::string& key, const std::string& name, const RegistryValue& value) {
-    Key before = m_Root.Clone();
-    Key* target = MakeKey(key);
-    if (RegistryValue* stored = target->FindValue(name)) *stored = value;
-    else target->values.emplace_back(name, value);
-    if (Commit()) return true;
-    m_Root = std::move(before);
-    return false;
+    return ApplyEdit([&] {
+        Key* target = MakeKey(key);
+        RegistryValue* stored = target->FindValue(name);
+        if (!stored) {
+            target->values.emplace_back(name, value);
+        } else {
+            if (stored->type == value.type && stored->data == value.data) return Edit::Unchanged;
+            *stored = value;
+        }
+        return Edit::Changed;
+    });
 }
 
 bool MemoryRegistry::CreateKey(const std::string& key) {
-    if (FindKey(key)) return true;
-    Key before = m_Root.Clone();
-    MakeKey(key);
-    if (Commit()) return true;
-    m_Root = std::move(before);
-    return false;
+    return ApplyEdit([&] {
+        if (FindKey(key)) return Edit::Unchanged;
+        MakeKey(key);
+        return Edit::Changed;
+    });
 }
 
 bool MemoryRegistry::CountSubkeys(const std::string& key, int& count) {
+    Refresh();
     const Key* found = FindKey(key);
     if (!found) return false;
     count = static_cast<int>(found->subkeys.size());
@@ -88,6 +101,7 @@ bool MemoryRegistry::CountSubkeys(const std::string& key, int& count) {
 }
 
 RegistryBackend::EnumResult MemoryRegistry::SubkeyName(const std::string& key, int index, std::string& name) {
+    Refresh();
     const Key* found = FindKey(key);
     if (!found || index < 0 || static_cast<std::size_t>(index) >= found->subkeys.size()) return EnumResult::Failed;
     const std::string& child = found->subkeys[static_cast<std::size_t>(index)]->name;
@@ -101,17 +115,16 @@ bool MemoryRegistry::DeleteKey(const std::string& key) {
     if (parts.empty()) return false;
     const std::string last = parts.back();
     parts.pop_back();
-    Key* parent = &m_Root;
-    for (const std::string& part : parts)
-        if (!(parent = parent->Find(part))) return false;
-    for (auto it = parent->subkeys.begin(); it != parent->subkeys.end(); ++it) {
-        if (!SameRegistryName((*it)->name, last)) continue;
-        if (!(*it)->subkeys.empty()) return false;
-        Key before = m_Root.Clone();
-        parent->subkeys.erase(it);
-        if (Commit()) return true;
-        m_Root = std::move(before);
-        return false;
-    }
-    return false;
+    return ApplyEdit([&] {
+        Key* parent = &m_Root;
+        for (const std::string& part : parts)
+            if (!(parent = parent->Find(part))) return Edit::Refused;
+        for (auto it = parent->subkeys.begin(); it != parent->subkeys.end(); ++it) {
+            if (!SameRegistryName((*it)->name, last)) continue;
+            if (!(*it)->subkeys.empty()) return Edit::Refused;
+            parent->subkeys.erase(it);
+            return Edit::Changed;
+        }
+        return Edit::Refused;
+    });
 }

@@ -1,6 +1,7 @@
 #pragma once
 #include "settings/RegistryBackend.h"
 
+#include <functional>
 #include <memory>
 
 // A registry held in memory: the backend of the unit tests, and the tree the
@@ -29,9 +30,17 @@ public:
     const Key& Root() const { return m_Root; }
 
 protected:
+    enum class Edit { Refused, Unchanged, Changed };
+    // Runs one edit of the tree; a change is kept only when Commit saves it,
+    // otherwise the tree is put back as it was. A backend that keeps the tree
+    // elsewhere brings it up to date first, and keeps others out meanwhile.
+    virtual bool ApplyEdit(const std::function<Edit()>& edit);
     // Called after every change; a backend that keeps the tree elsewhere
     // saves it here and returns false when it could not.
     virtual bool Commit() { return true; }
+    // Called before every read: a backend that others may change picks up
+    // their changes here.
+    virtual void Refresh() {}
 
 private:
     Key* FindKey(const std::string& path) const;

@@ -125,7 +125,7 @@ TEST_F(FileHive, ASaveInterruptedPartWayKeepsTheOldFile) {
     EXPECT_EQ(ReadFile(m_sPath), before);
     EXPECT_EQ(store->ReadInt("Presets", "Value0", -1), 0) << "the failed change is not kept in memory either";
     const std::string folder = m_sFolder + "emberlux";
-    EXPECT_EQ(system(("test $(ls '" + folder + "' | wc -l) = 1").c_str()), 0) << "no temporary file is left";
+    EXPECT_EQ(system(("test -z \"$(ls '" + folder + "' | grep tmp)\"").c_str()), 0) << "no temporary file is left";
 }
 
 TEST_F(FileHive, AnUnwritableFolderFailsTheWriteAndKeepsTheOldFile) {
@@ -143,6 +143,27 @@ TEST_F(FileHive, AWriteWhereNoFolderCanBeMadeFails) {
     ASSERT_NE(store, nullptr) << "a missing hive is an empty store";
     EXPECT_EQ(store->WriteInt("Presets", "XRes", 1), 0);
     EXPECT_EQ(store->ReadInt("Presets", "XRes", -1), -1);
+}
+
+TEST_F(FileHive, StoresSharingTheFileSeeAndKeepEachOthersChanges) {
+    FileHiveRegistry saver(m_sPath, kRoot), dialog(m_sPath, kRoot);
+    ASSERT_TRUE(saver.OpenApplicationKey());
+    ASSERT_TRUE(dialog.OpenApplicationKey());
+    const RegistryValue one{RegistryType::Dword, {1, 0, 0, 0}}, two{RegistryType::Dword, {2, 0, 0, 0}};
+    ASSERT_TRUE(saver.SetValue("Presets", "PrevRunPreset", one));
+    ASSERT_TRUE(dialog.SetValue("Presets\\Calm", "FireWorkCount", two));
+    RegistryValue read;
+    EXPECT_TRUE(saver.QueryValue("Presets\\Calm", "FireWorkCount", read)) << "a read picks up the other's save";
+    ASSERT_TRUE(saver.SetValue("Presets", "PrevRunPreset", two));
+    EXPECT_TRUE(dialog.QueryValue("Presets\\Calm", "FireWorkCount", read));
+    EXPECT_EQ(read.data, two.data) << "a save keeps what the other saved";
+    std::remove(m_sPath.c_str());
+    EXPECT_FALSE(dialog.QueryValue("Presets", "PrevRunPreset", read)) << "a deleted hive reads as empty";
+}
+
+TEST_F(FileHive, APipeWhereTheHiveBelongsGivesNoStoreAndNoHang) {
+    ASSERT_EQ(system(("mkdir -p '" + m_sFolder + "emberlux' && mkfifo '" + m_sPath + "'").c_str()), 0);
+    EXPECT_EQ(OpenHive(m_sPath), nullptr);
 }
 
 TEST(FileHivePath, FollowsXdgConfigHome) {

@@ -1,0 +1,20 @@
+#include "settings/posix/FileLock.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+FileLock::FileLock(const std::string& path) {
+    const int fd = open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    if (fd < 0) return;
+    int locked;
+    while ((locked = flock(fd, LOCK_EX)) != 0 && errno == EINTR) {
+    }
+    if (locked == 0) m_nFd = fd;
+    else close(fd);
+}
+
+FileLock::~FileLock() {
+    if (m_nFd >= 0) close(m_nFd);
+}
