@@ -1,5 +1,4 @@
 #include "saver/win32/PreviewWnd.h"
-#include "palette/PaletteFile.h"
 #include "saver/FrameConversion.h"
 #include "saver/win32/WindowObject.h"
 #include "settings/SettingsSnapshot.h"
@@ -76,9 +75,9 @@ int CPreviewWnd::SetUp(const CREATESTRUCTA& creation) {
         m_IndexBits = {};
         return 0;  // the window stays empty
     }
-    m_pEngine->CopyPalette(m_Palette);
-    m_SourcePalette = m_pEngine->UnblendedPalette();
-    m_nBlend = m_pEngine->FadeScreen();
+    FirePalette shown;
+    m_pEngine->CopyPalette(shown);
+    m_Palette.Start(m_pEngine->UnblendedPalette(), shown, m_pEngine->FadeScreen());
     PreviewStop() = 0;
     // The running flag is set before the thread starts, so that a window
     // destroyed at once still waits for its thread.
@@ -94,26 +93,13 @@ DWORD WINAPI CPreviewWnd::PreviewThreadProc(LPVOID window) {
     return 0;
 }
 
-int CPreviewWnd::SetPreviewPalette(const FirePalette& palette) {
-    std::lock_guard<std::mutex> lock(m_PaletteLock);
-    m_SourcePalette = palette;
-    m_Palette = palette;
-    return m_nBlend ? ApplyDesktopBlend(m_Palette, m_nBlend) : 1;
-}
+int CPreviewWnd::SetPreviewPalette(const FirePalette& palette) { return m_Palette.Replace(palette); }
 
 int CPreviewWnd::RenderFrame() {
     m_pEngine->Step();
     m_pEngine->RenderTo(m_IndexBits.data());
-    {
-        std::lock_guard<std::mutex> lock(m_PaletteLock);
-        // Once the paper has burnt the engine shows no desktop: neither does the palette.
-        if (m_nBlend && m_pEngine->FadeScreen() == 0) {
-            m_nBlend = 0;
-            m_Palette = m_SourcePalette;
-        }
-        m_DrawPalette = m_Palette;
-    }
-    IndexedToBottomUpRgb(m_IndexBits.data(), m_nWidth, m_nHeight, m_DrawPalette, m_RGBBits.data());
+    IndexedToBottomUpRgb(m_IndexBits.data(), m_nWidth, m_nHeight, m_Palette.ForFrame(m_pEngine->FadeScreen()),
+                         m_RGBBits.data());
     HDC dc = GetWindowDC(m_hWnd);
     if (!dc) return 0;
     RECT rect{};

@@ -1,12 +1,12 @@
 #pragma once
 #include "engine/FireEngine.h"
+#include "saver/PreviewPalette.h"
 #include "saver/RenderLoop.h"
 #include "settings/Settings.h"
 
 #include <windows.h>
 
 #include <memory>
-#include <mutex>
 #include <vector>
 
 // A child window showing the running fire inside another window: the host's
@@ -42,13 +42,7 @@ private:
     std::unique_ptr<CFireEngine> m_pEngine;
     std::unique_ptr<Settings> m_pSettings;
     BITMAPINFOHEADER m_bmih{};
-    // The palette is handed from the window's thread to the drawing thread
-    // under this lock: one 1024-byte copy each way.
-    std::mutex m_PaletteLock;
-    FirePalette m_SourcePalette{};  // as given, before the desktop blend
-    FirePalette m_Palette{};
-    int m_nBlend = 0;  // the desktop blend in m_Palette; 0 once the engine switched the desktop off
-    FirePalette m_DrawPalette{};
+    PreviewPalette m_Palette;
     std::vector<std::uint8_t> m_IndexBits;
     std::vector<std::uint8_t> m_RGBBits;
 };
