@@ -33,8 +33,6 @@ void KeepFrameFloor(long long started) {
 }  // namespace
 
 void RunRenderLoop(RenderFlags& flags, FrameRenderer& renderer) {
-    flags.paused = 0;
-    flags.pauseRequested = 0;
     while (!flags.stopRequested) {
         const long long started = MonotonicMilliseconds();
         renderer.RenderFrame();

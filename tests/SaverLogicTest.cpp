@@ -1,11 +1,9 @@
 #include "saver/CloseRules.h"
 #include "saver/CommandLine.h"
 #include "saver/FrameConversion.h"
-#include "saver/RenderLoop.h"
 
 #include <gtest/gtest.h>
 
-#include <thread>
 #include <vector>
 
 TEST(CommandLine, OnlyTheFirstTwoCharactersChooseTheMode) {
@@ -74,43 +72,4 @@ TEST(FrameConversion, PaletteColoursAndThePreviewsBottomUpPixels) {
     IndexedToBottomUpRgb(indexes, 1, 2, palette, pixels.data());
     EXPECT_EQ(pixels, (std::vector<std::uint8_t>{3, 2, 1, 0, 30, 20, 10, 0}))
         << "the bottom row comes first and the fourth byte is 0";
-}
-
-namespace {
-struct CountingRenderer : FrameRenderer {
-    std::atomic<int> frames{0};
-    int RenderFrame() override { return ++frames; }
-};
-}  // namespace
-
-TEST(RenderLoop, ParksOnRequestResumesAndStops) {
-    RenderFlags flags;
-    CountingRenderer renderer;
-    flags.running = 1;  // set by the creator before the thread starts
-    std::thread thread([&] { RunRenderLoop(flags, renderer); });
-    while (renderer.frames < 2) SleepMilliseconds(1);
-    ASSERT_TRUE(PauseRendering(flags));
-    EXPECT_TRUE(flags.paused);
-    EXPECT_FALSE(PauseRendering(flags)) << "already paused";
-    const int parkedAt = renderer.frames;
-    SleepMilliseconds(80);
-    EXPECT_EQ(renderer.frames, parkedAt) << "no frame while parked";
-    EXPECT_TRUE(CanResume(flags));
-    EXPECT_TRUE(ResumeRendering(flags));
-    while (renderer.frames < parkedAt + 2) SleepMilliseconds(1);
-    StopRendering(flags);
-    EXPECT_EQ(flags.running, 0);
-    thread.join();
-    EXPECT_FALSE(ResumeRendering(flags)) << "nothing runs any more";
-    EXPECT_FALSE(PauseRendering(flags));
-}
-
-TEST(RenderLoop, APreviewStopsWhenAsked) {
-    std::atomic<int> stop{0}, running{1};
-    CountingRenderer renderer;
-    std::thread thread([&] { RunPreviewLoop(stop, running, renderer); });
-    while (renderer.frames < 1) SleepMilliseconds(1);
-    stop = 1;
-    thread.join();
-    EXPECT_EQ(running, 0);
 }
