@@ -30,6 +30,11 @@ constexpr std::size_t kFieldPadding = 15;
 
 // The bottom source takes a new target row every seventh frame.
 constexpr int kSubFramesPerTarget = 7;
+
+// Ten times the largest burst the settings dialog offers: larger stored
+// bounds are cut here, so that no stored value makes a frame launch millions
+// of balls.
+constexpr int kMaxBurstBalls = 1000;
 }  // namespace
 
 int& SharedPendingSwitchOff() { return g_bPendingSwitchOff; }
@@ -81,6 +86,8 @@ void CFireEngine::ReadSettings(const SettingsReader& settings) {
     m_nSparkleCount = std::max(m_nSparkleCount, 0);
     m_nFireballCount = std::max(m_nFireballCount, 0);
     m_nFireworkCount = std::max(m_nFireworkCount, 0);
+    m_nBurstMax = std::min(m_nBurstMax, kMaxBurstBalls);
+    m_nBurstMin = std::min(m_nBurstMin, kMaxBurstBalls);
 }
 
 bool CFireEngine::Allocate() {
@@ -112,7 +119,8 @@ bool CFireEngine::Allocate() {
     } catch (const std::length_error&) {
         return false;
     }
-    const int maxBalls = std::max(m_nBurstMax, 1);
+    // A minimum above the maximum (a record that was never loaded) bursts with the minimum.
+    const int maxBalls = std::max({m_nBurstMax, m_nBurstMin, 1});
     for (Firework& firework : m_Fireworks)
         if (!firework.Init(this, maxBalls)) return false;
     return true;
@@ -273,13 +281,13 @@ void CFireEngine::TextPass() {
 }
 
 int CFireEngine::StepFireworks() {
-    const int span = std::max(m_nBurstMax - m_nBurstMin + 1, 1);
+    const long long span = std::max(static_cast<long long>(m_nBurstMax) - m_nBurstMin + 1, 1LL);
     for (Firework& firework : m_Fireworks) {
         if (firework.IsIdle()) {
             int r[5];
             for (int& draw : r) draw = RandomTable::Draw();
             const int r0 = r[0], r1 = r[1], r2 = r[2], r3 = r[3], r4 = r[4];
-            const int balls = std::max(m_nBurstMin + r0 % span, 1);
+            const int balls = static_cast<int>(std::max(m_nBurstMin + r0 % span, 1LL));
             if (!firework.Launch(r4 % m_nWidth, m_nHeight - 1, r3 % 7 - 3, r2 % 12 - 12, r1 % 60 + 20, balls))
                 return 0;
         }

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <climits>
+#include <cstdint>
 #include <cstdio>
 
 namespace {
@@ -141,3 +144,36 @@ TEST(FireEngine, ZeroBurstBoundsLaunchRocketsWithOneBall) {
     ASSERT_EQ(engine.Create(settings), 1);
     for (int k = 0; k < 400; ++k) ASSERT_EQ(engine.Step(), 1);
 }
+
+namespace {
+// The most random draws any of `frames` frames of the engine takes.
+std::uint32_t MostDrawsInAFrame(CFireEngine& engine, int frames) {
+    std::uint32_t most = 0;
+    for (int k = 0; k < frames; ++k) {
+        const std::uint32_t before = RandomTable::Cursor();
+        if (!engine.Step()) return UINT32_MAX;
+        most = std::max(most, RandomTable::Cursor() - before);
+    }
+    return most;
+}
+}  // namespace
+
+TEST(FireEngine, AbsurdBurstBoundsKeepEveryFrameSmall) {
+    // Values only a hand-edited store holds: a minimum far above the maximum
+    // (not exchanged, as a record that skipped loading has them) and bounds at
+    // the ends of the int range. No bound may overflow, and a frame must not
+    // launch tens of thousands of balls, five draws each.
+    for (auto [max, min] : {std::pair{-100, 24928}, {INT_MAX, INT_MIN}, {INT_MAX, INT_MAX - 5}}) {
+        FreshProcess();
+        CFireEngine engine;
+        Settings settings = QuietSettings(64, 48);
+        settings.SetInt(SettingId::SparklesCount, 0);
+        settings.SetInt(SettingId::FireBallCount, 0);
+        settings.SetInt(SettingId::FireWorkCount, 4);
+        settings.SetInt(SettingId::FireBallInFireWorkMax, max);
+        settings.SetInt(SettingId::FireBallInFireWorkMin, min);
+        ASSERT_EQ(engine.Create(settings), 1) << max << ", " << min;
+        EXPECT_LT(MostDrawsInAFrame(engine, 60), 100000u) << "bounds " << max << ", " << min;
+    }
+}
+
