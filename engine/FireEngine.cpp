@@ -31,10 +31,14 @@ constexpr std::size_t kFieldPadding = 15;
 // The bottom source takes a new target row every seventh frame.
 constexpr int kSubFramesPerTarget = 7;
 
-// Ten times the largest burst the settings dialog offers: larger stored
-// bounds are cut here, so that no stored value makes a frame launch millions
-// of balls.
+// Stored counts and burst bounds beyond these are cut, so that no stored value
+// makes a frame launch, move or draw millions of things: ten times what the
+// settings dialog offers, and for sparkles (which it does not offer) two
+// hundred times their default.
+constexpr int kMaxFireworks = 400;
+constexpr int kMaxFireballs = 200;
 constexpr int kMaxBurstBalls = 1000;
+constexpr int kMaxSparkles = 100000;
 }  // namespace
 
 int& SharedPendingSwitchOff() { return g_bPendingSwitchOff; }
@@ -83,9 +87,9 @@ void CFireEngine::ReadSettings(const SettingsReader& settings) {
     settings.GetString(FireText, m_sText);
     if (m_sText.empty()) m_bText = 0;
     settings.GetInt(PaperBurn, m_bPaperBurn);
-    m_nSparkleCount = std::max(m_nSparkleCount, 0);
-    m_nFireballCount = std::max(m_nFireballCount, 0);
-    m_nFireworkCount = std::max(m_nFireworkCount, 0);
+    m_nSparkleCount = std::clamp(m_nSparkleCount, 0, kMaxSparkles);
+    m_nFireballCount = std::clamp(m_nFireballCount, 0, kMaxFireballs);
+    m_nFireworkCount = std::clamp(m_nFireworkCount, 0, kMaxFireworks);
     m_nBurstMax = std::min(m_nBurstMax, kMaxBurstBalls);
     m_nBurstMin = std::min(m_nBurstMin, kMaxBurstBalls);
 }

@@ -158,6 +158,24 @@ std::uint32_t MostDrawsInAFrame(CFireEngine& engine, int frames) {
 }
 }  // namespace
 
+TEST(FireEngine, AbsurdCountsKeepEveryFrameSmall) {
+    // Counts only a hand-edited store holds: a frame must not launch millions
+    // of fireworks or move millions of fireballs.
+    for (int id : {SettingId::FireWorkCount, SettingId::FireBallCount}) {
+        FreshProcess();
+        CFireEngine engine;
+        Settings settings = QuietSettings(64, 48);
+        settings.SetInt(SettingId::SparklesCount, 0);
+        settings.SetInt(SettingId::FireBallCount, 0);
+        settings.SetInt(SettingId::FireWorkCount, 0);
+        settings.SetInt(SettingId::FireBallInFireWorkMax, 1);
+        settings.SetInt(SettingId::FireBallInFireWorkMin, 1);
+        settings.SetInt(id, 2719743);
+        ASSERT_EQ(engine.Create(settings), 1) << id;
+        EXPECT_LT(MostDrawsInAFrame(engine, 3), 100000u) << "setting " << id;
+    }
+}
+
 TEST(FireEngine, AbsurdBurstBoundsKeepEveryFrameSmall) {
     // Values only a hand-edited store holds: a minimum far above the maximum
     // (not exchanged, as a record that skipped loading has them) and bounds at
