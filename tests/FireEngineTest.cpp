@@ -195,3 +195,27 @@ TEST(FireEngine, AbsurdBurstBoundsKeepEveryFrameSmall) {
     }
 }
 
+
+TEST(FireEngine, EveryEffectRunsOnAsTheRandomCursorPasses2To31And2To32) {
+    // A long run takes 2^31 draws in about half an hour: no draw may then go
+    // negative and index an array before its start.
+    for (const std::uint32_t crossing : {0x80000000u, 0u}) {
+        FreshProcess();
+        CFireEngine engine;
+        engine.SetCacheDirectory(FreshTestFolder("cursor"));
+        Settings settings = DefaultSettings(64, 48);
+        settings.SetInt(SettingId::FireBallInFireWorkMin, 0);
+        settings.SetInt(SettingId::FadeScreen, 50);
+        settings.SetInt(SettingId::CycleColors, 1);
+        settings.SetInt(SettingId::TextSequence, 1);
+        settings.SetString(SettingId::FireText, "one\ntwo\nthree\n");
+        ASSERT_EQ(engine.Create(settings), 1);
+        RandomTable::SetCursor(crossing - 30000);
+        std::vector<std::uint8_t> frame(64 * 48);
+        for (int k = 0; k < 120; ++k) {
+            ASSERT_EQ(engine.Step(), 1) << k;
+            engine.RenderTo(frame.data());
+        }
+        EXPECT_LT(RandomTable::Cursor() - crossing, 0x40000000u) << "the cursor passed " << crossing;
+    }
+}

@@ -51,3 +51,23 @@ TEST(RandomTable, ALongRunNeverYieldsANegativeDraw) {
     EXPECT_EQ(RandomTable::Cursor(), 0u) << "the cursor wraps without overflow";
     EXPECT_GE(RandomTable::Draw(), 0);
 }
+
+TEST(RandomTable, DrawsAcross2To31And2To32FollowAPlainUnsignedCursor) {
+    CrtSrand(11);
+    int entries[RandomTable::kSize];
+    for (int& entry : entries) entry = CrtRand();
+    CrtSrand(11);
+    RandomTable::Fill();
+    // The model: a plain 32-bit unsigned cursor; at index 32767 the draw is
+    // the cursor's low 31 bits, elsewhere the table entry.
+    for (const std::uint32_t crossing : {0x80000000u, 0u}) {
+        std::uint32_t model = crossing - 3 * RandomTable::kSize - 5;
+        RandomTable::SetCursor(model);
+        for (int i = 0; i < 6 * RandomTable::kSize + 10; ++i, ++model) {
+            const std::uint32_t index = model & 0x7FFF;
+            const int expected = index == 0x7FFF ? static_cast<int>(model & 0x7FFFFFFF) : entries[index];
+            ASSERT_EQ(RandomTable::Draw(), expected) << "at cursor " << model;
+        }
+        EXPECT_EQ(RandomTable::Cursor(), model);
+    }
+}
