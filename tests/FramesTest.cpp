@@ -1,6 +1,7 @@
 #include "settings/MemoryRegistry.h"
 #include "settings/RegistryStore.h"
 #include "tools/frames/FramesRun.h"
+#include "tools/frames/PpmImage.h"
 #include "tests/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -148,6 +149,21 @@ TEST(FramesRun, AnUnreadableDesktopImageIsBadInput) {
     EXPECT_EQ(RunFrames(options, stdout), 2);
     ASSERT_TRUE(Parse("--size 10x10 --frames 1 --desktop DATA/no-such.ppm", options, error));
     EXPECT_EQ(RunFrames(options, stdout), 2);
+}
+
+TEST(PpmImage, ReadsRowsBottomUpAndRefusesAPictureThatEndsEarly) {
+    const std::string folder = FreshTestFolder("ppm");
+    std::ofstream(folder + "small.ppm", std::ios::binary) << "P6\n2 2\n255\n" << std::string("\1\2\3\4\5\6\7\10\11\12\13\14", 12);
+    DesktopImage image;
+    std::string error;
+    ASSERT_TRUE(ReadPpm(folder + "small.ppm", image, error)) << error;
+    EXPECT_EQ(image.bgr, (std::vector<std::uint8_t>{9, 8, 7, 12, 11, 10, 3, 2, 1, 6, 5, 4}))
+        << "the bottom row first, each pixel blue, green, red";
+    // A header of the largest size before a few bytes: refused without
+    // first taking the 805 MB it promises (too much for a 32-bit process).
+    std::ofstream(folder + "huge.ppm", std::ios::binary) << "P6\n16384 16384\n255\n" << std::string(100, 'x');
+    EXPECT_FALSE(ReadPpm(folder + "huge.ppm", image, error));
+    EXPECT_NE(error.find("ends early"), std::string::npos) << error;
 }
 
 TEST(FramesArguments, LoadReadsAStoredPresetBeforeTheSets) {

@@ -1,9 +1,11 @@
 #include "tools/frames/PpmImage.h"
 #include "tools/frames/FramesOptions.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdio>
 #include <memory>
+#include <new>
 
 namespace {
 using File = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
@@ -41,17 +43,32 @@ bool ReadPpm(const std::string& path, DesktopImage& image, std::string& error) {
         error = "not a binary PPM with maxval 255 and sides of 1 to 16384: " + path;
         return false;
     }
+    // The picture grows with the rows that arrive, so a header promising more
+    // than the file holds costs no memory; rows come top-first and are then
+    // turned bottom-up.
     const std::size_t rowBytes = static_cast<std::size_t>(width) * 3;
     image.width = static_cast<int>(width);
     image.height = static_cast<int>(height);
-    image.bgr.assign(rowBytes * static_cast<std::size_t>(height), 0);
-    for (long y = 0; y < height; ++y) {
-        std::uint8_t* row = &image.bgr[rowBytes * static_cast<std::size_t>(height - 1 - y)];
-        if (std::fread(row, 1, rowBytes, file.get()) != rowBytes) {
-            error = "desktop image ends early: " + path;
-            return false;
+    image.bgr.clear();
+    try {
+        for (long y = 0; y < height; ++y) {
+            const std::size_t at = image.bgr.size();
+            image.bgr.resize(at + rowBytes);
+            if (std::fread(&image.bgr[at], 1, rowBytes, file.get()) != rowBytes) {
+                error = "desktop image ends early: " + path;
+                image.bgr = {};
+                return false;
+            }
         }
-        for (std::size_t x = 0; x < rowBytes; x += 3) std::swap(row[x], row[x + 2]);
+    } catch (const std::bad_alloc&) {
+        error = "desktop image too large for the memory: " + path;
+        image.bgr = {};
+        return false;
     }
+    for (long y = 0; y < height / 2; ++y)
+        std::swap_ranges(&image.bgr[rowBytes * static_cast<std::size_t>(y)],
+                         &image.bgr[rowBytes * static_cast<std::size_t>(y + 1)],
+                         &image.bgr[rowBytes * static_cast<std::size_t>(height - 1 - y)]);
+    for (std::size_t x = 0; x < image.bgr.size(); x += 3) std::swap(image.bgr[x], image.bgr[x + 2]);
     return true;
 }
