@@ -56,7 +56,8 @@ int ApplyDesktopBlend(FirePalette& palette, int percent) {
         for (int j = 0; j < 8; ++j) {
             const double add = s * 32 * j;
             auto blend = [add](std::uint8_t component) {
-                const long value = static_cast<long>(std::trunc(component + add));
+                // 64 bits: a stored percent of any int gives at most about 4.8e9.
+                const long long value = static_cast<long long>(std::trunc(component + add));
                 return static_cast<std::uint8_t>(value < 255 ? value : 255);
             };
             PaletteEntry& entry = palette.entries[8 * g + j];

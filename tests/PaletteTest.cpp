@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <climits>
 #include <cstdio>
 #include <fstream>
 
@@ -98,6 +99,11 @@ TEST(DesktopBlend, BuildsEightBrightnessStepsPerFireColour) {
     EXPECT_EQ(full.entries[7].red, 224);
     EXPECT_EQ(full.entries[7].blue, 224);
     EXPECT_EQ(full.entries[255].red, 255) << "limited to 255";
+    // A stored percent far out of range (no dialog sets it): steps of more
+    // than 2^31 still end at 255, on platforms with a 32-bit long as well.
+    FirePalette extreme = palette;
+    ApplyDesktopBlend(extreme, INT_MAX);
+    for (int j = 1; j < 8; ++j) EXPECT_EQ(extreme.entries[8 + j].green, 255) << j;
 }
 
 TEST(PaletteFolder, ListsOnly768BytePalFilesAndResolvesPositionsByName) {
