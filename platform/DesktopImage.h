@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 // A photograph of the screen: 24-bit pixels in blue, green, red order,
@@ -16,4 +17,18 @@ public:
     virtual ~DesktopSource() = default;
     // Fills `image`; returns 1 on success, 0 when the screen cannot be taken.
     virtual int Capture(DesktopImage& image) = 0;
+};
+
+// A screen that is a picture known beforehand (a file read by a tool, or the
+// input of a test).
+class PictureDesktop : public DesktopSource {
+public:
+    explicit PictureDesktop(DesktopImage image) : m_Image(std::move(image)) {}
+    int Capture(DesktopImage& image) override {
+        image = m_Image;
+        return 1;
+    }
+
+private:
+    DesktopImage m_Image;
 };

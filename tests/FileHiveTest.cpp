@@ -15,13 +15,6 @@
 namespace {
 const std::string kRoot = "HKEY_CURRENT_USER\\Software\\Norvane\\Emberlux!";
 
-std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 void WriteFile(const std::string& path, const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
 
 bool Exists(const std::string& path) {
@@ -50,7 +43,7 @@ TEST_F(FileHive, IsWrittenInTheRegistryEditorsFormat) {
     ASSERT_EQ(store->WriteInt("Presets", "FireWorkCount", 42), 1);
     ASSERT_EQ(store->WriteString("Presets", "Palette", "C:\\Fire \"hot\".pal"), 1);
     ASSERT_EQ(store->WriteString("Presets\\Calm", "FireText", "one\ntwo\n"), 1);
-    const std::string text = ReadFile(m_sPath);
+    const std::string text = ReadWholeFile(m_sPath);
     EXPECT_EQ(text.rfind("REGEDIT4\n", 0), 0u);
     EXPECT_NE(text.find("[HKEY_CURRENT_USER\\Software\\Norvane\\Emberlux!\\Presets]\n"), std::string::npos);
     EXPECT_NE(text.find("\"FireWorkCount\"=dword:0000002a\n"), std::string::npos);
@@ -91,7 +84,7 @@ TEST_F(FileHive, AFileThatIsNoHiveIsKeptAsideAndTheStoreStartsEmpty) {
         ASSERT_NE(store, nullptr) << garbage;
         EXPECT_EQ(store->ReadInt("", "XRes", -1), -1);
         EXPECT_TRUE(Exists(m_sPath + ".bad")) << garbage;
-        EXPECT_EQ(ReadFile(m_sPath + ".bad"), garbage);
+        EXPECT_EQ(ReadWholeFile(m_sPath + ".bad"), garbage);
         EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
     }
 }
@@ -110,7 +103,7 @@ TEST_F(FileHive, AnOversizedValueReadsAsTheDefault) {
 TEST_F(FileHive, ASaveInterruptedPartWayKeepsTheOldFile) {
     RegistryStore* store = OpenHive(m_sPath);
     for (int i = 0; i < 40; ++i) ASSERT_EQ(store->WriteInt("Presets", "Value" + std::to_string(i), i), 1);
-    const std::string before = ReadFile(m_sPath);
+    const std::string before = ReadWholeFile(m_sPath);
     // Let the next save run out of room after 100 bytes, as on a full disk.
     struct rlimit saved {};
     getrlimit(RLIMIT_FSIZE, &saved);
@@ -122,7 +115,7 @@ TEST_F(FileHive, ASaveInterruptedPartWayKeepsTheOldFile) {
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, previousHandler);
     EXPECT_EQ(written, 0);
-    EXPECT_EQ(ReadFile(m_sPath), before);
+    EXPECT_EQ(ReadWholeFile(m_sPath), before);
     EXPECT_EQ(store->ReadInt("Presets", "Value0", -1), 0) << "the failed change is not kept in memory either";
     const std::string folder = m_sFolder + "emberlux";
     EXPECT_EQ(system(("test -z \"$(ls '" + folder + "' | grep tmp)\"").c_str()), 0) << "no temporary file is left";

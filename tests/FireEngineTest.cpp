@@ -156,23 +156,27 @@ std::uint32_t MostDrawsInAFrame(CFireEngine& engine, int frames) {
     }
     return most;
 }
+
+// Fireworks and fireballs only, with the given counts and burst bounds.
+Settings FireworksAndFireballs(int fireworks, int fireballs, int burstMax, int burstMin) {
+    Settings settings = QuietSettings(64, 48);
+    settings.SetInt(SettingId::SparklesCount, 0);
+    settings.SetInt(SettingId::FireWorkCount, fireworks);
+    settings.SetInt(SettingId::FireBallCount, fireballs);
+    settings.SetInt(SettingId::FireBallInFireWorkMax, burstMax);
+    settings.SetInt(SettingId::FireBallInFireWorkMin, burstMin);
+    return settings;
+}
 }  // namespace
 
 TEST(FireEngine, AbsurdCountsKeepEveryFrameSmall) {
     // Counts only a hand-edited store holds: a frame must not launch millions
     // of fireworks or move millions of fireballs.
-    for (int id : {SettingId::FireWorkCount, SettingId::FireBallCount}) {
+    for (auto [fireworks, fireballs] : {std::pair{2719743, 0}, {0, 2719743}}) {
         FreshProcess();
         CFireEngine engine;
-        Settings settings = QuietSettings(64, 48);
-        settings.SetInt(SettingId::SparklesCount, 0);
-        settings.SetInt(SettingId::FireBallCount, 0);
-        settings.SetInt(SettingId::FireWorkCount, 0);
-        settings.SetInt(SettingId::FireBallInFireWorkMax, 1);
-        settings.SetInt(SettingId::FireBallInFireWorkMin, 1);
-        settings.SetInt(id, 2719743);
-        ASSERT_EQ(engine.Create(settings), 1) << id;
-        EXPECT_LT(MostDrawsInAFrame(engine, 3), 100000u) << "setting " << id;
+        ASSERT_EQ(engine.Create(FireworksAndFireballs(fireworks, fireballs, 1, 1)), 1);
+        EXPECT_LT(MostDrawsInAFrame(engine, 3), 100000u) << fireworks << " fireworks, " << fireballs << " fireballs";
     }
 }
 
@@ -184,17 +188,10 @@ TEST(FireEngine, AbsurdBurstBoundsKeepEveryFrameSmall) {
     for (auto [max, min] : {std::pair{-100, 24928}, {INT_MAX, INT_MIN}, {INT_MAX, INT_MAX - 5}}) {
         FreshProcess();
         CFireEngine engine;
-        Settings settings = QuietSettings(64, 48);
-        settings.SetInt(SettingId::SparklesCount, 0);
-        settings.SetInt(SettingId::FireBallCount, 0);
-        settings.SetInt(SettingId::FireWorkCount, 4);
-        settings.SetInt(SettingId::FireBallInFireWorkMax, max);
-        settings.SetInt(SettingId::FireBallInFireWorkMin, min);
-        ASSERT_EQ(engine.Create(settings), 1) << max << ", " << min;
+        ASSERT_EQ(engine.Create(FireworksAndFireballs(4, 0, max, min)), 1) << max << ", " << min;
         EXPECT_LT(MostDrawsInAFrame(engine, 60), 100000u) << "bounds " << max << ", " << min;
     }
 }
-
 
 TEST(FireEngine, EveryEffectRunsOnAsTheRandomCursorPasses2To31And2To32) {
     // A long run takes 2^31 draws in about half an hour: no draw may then go

@@ -28,13 +28,6 @@ bool Parse(const std::string& line, FramesOptions& options, std::string& error) 
     return ParseFramesArguments(static_cast<int>(argv.size()), argv.data(), options, error);
 }
 
-std::string ReadAll(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 // Runs the renderer in this process and returns its hash lines.
 std::string HashLines(const std::string& line) {
     FramesOptions options;
@@ -47,7 +40,7 @@ std::string HashLines(const std::string& line) {
     EXPECT_NE(out, nullptr);
     EXPECT_EQ(RunFrames(options, out), 0);
     std::fclose(out);
-    return ReadAll(path);
+    return ReadWholeFile(path);
 }
 
 struct Expected {
@@ -87,12 +80,12 @@ const Expected kGoldenRuns[] = {
 
 TEST(ReferenceVectors, TheRendererPrintsExactlyTheIndependentModelsLines) {
     for (const Expected& vector : kReferenceVectors)
-        EXPECT_EQ(HashLines(vector.arguments), ReadAll(TestDataPath(vector.file))) << vector.file;
+        EXPECT_EQ(HashLines(vector.arguments), ReadWholeFile(TestDataPath(vector.file))) << vector.file;
 }
 
 TEST(GoldenFrames, OurOwnRunsAreUnchanged) {
     for (const Expected& golden : kGoldenRuns)
-        EXPECT_EQ(HashLines(golden.arguments), ReadAll(TestDataPath(golden.file))) << golden.file;
+        EXPECT_EQ(HashLines(golden.arguments), ReadWholeFile(TestDataPath(golden.file))) << golden.file;
 }
 
 TEST(FramesArguments, SettingsStartFromLoadDefaultsAndSetsApplyInOrder) {

@@ -18,13 +18,6 @@
 namespace {
 const std::string kRoot = "HKEY_CURRENT_USER\\Software\\Norvane\\Emberlux!";
 
-std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 RegistryValue Dword(std::uint32_t value) {
     return RegistryValue{RegistryType::Dword,
                          {std::uint8_t(value), std::uint8_t(value >> 8), std::uint8_t(value >> 16), std::uint8_t(value >> 24)}};
@@ -114,7 +107,7 @@ TEST_F(HiveProcesses, AWriterKilledAtAnyMomentLeavesTheOldOrTheNewHive) {
 
         MemoryRegistry::Key tree;
         std::string error;
-        const std::string text = ReadFile(m_sPath);
+        const std::string text = ReadWholeFile(m_sPath);
         ASSERT_TRUE(ParseHive(text, kRoot, tree, error)) << "after kill " << kill << ": " << error;
         const RegistryValue* saved = tree.Find("Presets")->FindValue("Counter");
         ASSERT_NE(saved, nullptr);

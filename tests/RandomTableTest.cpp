@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 TEST(CrtRandom, ReproducesTheMicrosoftRuntimeSequence) {
     CrtSrand(1);
     const int expected[] = {41, 18467, 6334, 26500, 19169, 15724, 11478, 29358};
@@ -15,12 +17,20 @@ TEST(CrtRandom, ReproducesTheMicrosoftRuntimeSequence) {
     }
 }
 
-TEST(RandomTable, FillTakesSuccessiveValuesAndTheCursorLast) {
-    CrtSrand(7);
-    int values[RandomTable::kSize];
+namespace {
+// Fills the table from `seed` and returns the generator's values it took, in order.
+std::vector<int> FillFromSeed(std::uint32_t seed) {
+    CrtSrand(seed);
+    std::vector<int> values(RandomTable::kSize);
     for (int& value : values) value = CrtRand();
-    CrtSrand(7);
+    CrtSrand(seed);
     RandomTable::Fill();
+    return values;
+}
+}  // namespace
+
+TEST(RandomTable, FillTakesSuccessiveValuesAndTheCursorLast) {
+    const std::vector<int> values = FillFromSeed(7);
     EXPECT_EQ(RandomTable::Cursor(), static_cast<std::uint32_t>(values[RandomTable::kSize - 1]));
     // Draws start at the cursor's index and walk the table in order.
     const std::uint32_t start = RandomTable::Cursor();
@@ -53,11 +63,7 @@ TEST(RandomTable, ALongRunNeverYieldsANegativeDraw) {
 }
 
 TEST(RandomTable, DrawsAcross2To31And2To32FollowAPlainUnsignedCursor) {
-    CrtSrand(11);
-    int entries[RandomTable::kSize];
-    for (int& entry : entries) entry = CrtRand();
-    CrtSrand(11);
-    RandomTable::Fill();
+    const std::vector<int> entries = FillFromSeed(11);
     // The model: a plain 32-bit unsigned cursor; at index 32767 the draw is
     // the cursor's low 31 bits, elsewhere the table entry.
     for (const std::uint32_t crossing : {0x80000000u, 0u}) {

@@ -4,11 +4,14 @@
 #include "engine/RandomTable.h"
 #include "settings/Settings.h"
 #include "sound/SoundPlayer.h"
+#include "tests/FieldSource.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <cstdlib>
+#include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -30,27 +33,14 @@ inline Settings DefaultSettings(int width, int height) {
     return settings;
 }
 
-// A fire field of its own for effects tested without an engine.
-class FieldSource : public CFrameSource {
-public:
-    FieldSource(int width, int height)
-        : width(width), height(height), field(static_cast<std::size_t>(width) * (height + 1)) {}
-    int GetBuffer(int which, std::uint8_t** buffer, int* w, int* h, int* flag) override {
-        if (which != 0) return 1;
-        if (buffer) *buffer = field.data();
-        if (w) *w = width;
-        if (h) *h = height;
-        if (flag) *flag = 1;
-        return 1;
-    }
-    CSoundPlayer* GetSoundPlayer() override { return nullptr; }
-    std::uint8_t& At(int x, int y) { return field[static_cast<std::size_t>(y) * width + x]; }
-
-    int width, height;
-    std::vector<std::uint8_t> field;
-};
-
 inline std::string TestDataPath(const std::string& name) { return std::string(EMBERLUX_TEST_DATA) + "/" + name; }
+
+inline std::string ReadWholeFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
 
 // An empty folder of this test's own under the test temporary directory.
 inline std::string FreshTestFolder(const std::string& purpose) {

@@ -16,18 +16,6 @@
 #include <vector>
 
 namespace {
-class FuzzDesktop : public DesktopSource {
-public:
-    explicit FuzzDesktop(DesktopImage image) : m_Image(std::move(image)) {}
-    int Capture(DesktopImage& image) override {
-        image = m_Image;
-        return 1;
-    }
-
-private:
-    DesktopImage m_Image;
-};
-
 DesktopImage Photograph(FuzzInput& input) {
     DesktopImage image;
     image.width = 1 + input.Byte() % 128;
@@ -67,7 +55,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     } else {
         settings.SetString(SettingId::Palette, palette % 3 == 1 ? FuzzFolder() + "missing.pal" : "");
     }
-    FuzzDesktop desktop(Photograph(input));
+    PictureDesktop desktop(Photograph(input));
 
     CFireEngine engine;
     engine.SetCacheDirectory(FuzzFolder());

@@ -21,18 +21,6 @@
 #include <vector>
 
 namespace {
-class PictureDesktop : public DesktopSource {
-public:
-    explicit PictureDesktop(DesktopImage image) : m_image(std::move(image)) {}
-    int Capture(DesktopImage& image) override {
-        image = m_image;
-        return 1;
-    }
-
-private:
-    DesktopImage m_image;
-};
-
 std::uint64_t PaletteHash(const FirePalette& palette) {
     std::uint8_t rgb[768];
     for (int i = 0; i < 256; ++i) {
