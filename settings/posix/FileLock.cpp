@@ -11,7 +11,8 @@ FileLock::FileLock(const std::string& path) {
     int locked;
     while ((locked = flock(fd, LOCK_EX)) != 0 && errno == EINTR) {
     }
-    if (locked == 0) m_nFd = fd;
+    // A file system without locks must not stop every save: go on unlocked there.
+    if (locked == 0 || errno == ENOLCK || errno == EOPNOTSUPP || errno == ENOSYS) m_nFd = fd;
     else close(fd);
 }
 

@@ -3,7 +3,8 @@
 
 // An exclusive advisory lock (flock) on a file, created when missing, held
 // until the object goes. The kernel drops it when the holding process dies,
-// so a lock of a killed process never blocks anyone.
+// so a lock of a killed process never blocks anyone. On a file system that
+// has no locks the object holds the file unlocked.
 class FileLock {
 public:
     explicit FileLock(const std::string& path);
@@ -11,7 +12,7 @@ public:
     FileLock(const FileLock&) = delete;
     FileLock& operator=(const FileLock&) = delete;
 
-    // False when the lock file could not be opened or locked.
+    // False when the lock file could not be opened, or locking it failed.
     bool Held() const { return m_nFd >= 0; }
 
 private:
