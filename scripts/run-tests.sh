@@ -1,15 +1,19 @@
 #!/usr/bin/env bash
 # Installs what is needed, builds every target (Linux debug with sanitizers,
 # Linux release, Windows i686 and x86_64) and runs every test: the Linux unit
-# tests under AddressSanitizer and UndefinedBehaviorSanitizer, the Windows unit
-# tests under Wine, and the check that every build draws the same frames.
-# Ends with one line "tests: N passed, N failed"; exits non-zero on any failure.
+# tests under AddressSanitizer and UndefinedBehaviorSanitizer, the threads'
+# tests under ThreadSanitizer, the fuzz targets for a bounded time
+# (EMBERLUX_FUZZ_SECONDS each, default 20), the Windows unit tests under Wine,
+# the check that every build draws the same frames, the saver, its sheet and
+# the installer end to end.
+# Ends with one line "tests: N passed, N failed, N skipped"; exits non-zero on
+# any failure.
 set -uo pipefail
 cd "$(dirname "$0")/.."
-root=$PWD
 jobs=$(nproc)
 passed=0
 failed=0
+skipped=0
 failures=()
 
 pass() { passed=$((passed + $1)); }
@@ -26,21 +30,51 @@ for preset in linux-debug linux-release win-i686 win-x86_64; do
   fi
 done
 
-echo "== Linux unit tests (AddressSanitizer, UndefinedBehaviorSanitizer)"
-ctest_log=$(mktemp)
-(cd build/linux-debug && ctest --output-on-failure -j"$jobs") | tee "$ctest_log"
-ctest_status=${PIPESTATUS[0]}
-linux_total=$(sed -n 's/.*tests passed, \([0-9]*\) tests failed out of \([0-9]*\).*/\2/p' "$ctest_log")
-linux_failed=$(sed -n 's/.*tests passed, \([0-9]*\) tests failed out of \([0-9]*\).*/\1/p' "$ctest_log")
-if [ "$ctest_status" = 0 ] && [ -n "$linux_total" ]; then
-  pass "$linux_total"
+# Runs ctest in a build folder and counts its tests.
+run_ctest() {
+  local label=$1 dir=$2 log status total failures
+  echo "== $label"
+  log=$(mktemp)
+  (cd "$dir" && ctest --output-on-failure -j"$jobs") | tee "$log"
+  status=${PIPESTATUS[0]}
+  total=$(sed -n 's/.*tests passed, \([0-9]*\) tests failed out of \([0-9]*\).*/\2/p' "$log")
+  failures=$(sed -n 's/.*tests passed, \([0-9]*\) tests failed out of \([0-9]*\).*/\1/p' "$log")
+  if [ "$status" = 0 ] && [ -n "$total" ]; then pass "$total"; else fail "$label (${failures:-?} of ${total:-?} failed)"; fi
+}
+
+# Runs a test script whose last line is "NAME: N passed, N failed", or
+# "NAME: skipped N checks ..." on a machine that cannot run what it tests.
+run_script() {
+  local name=$1 label=$2 log status count
+  shift 2
+  echo "== $label"
+  log=$(mktemp)
+  "$@" 2>&1 | tee "$log"
+  status=${PIPESTATUS[0]}
+  count=$(sed -n "s/^$name: skipped \([0-9]*\) checks.*/\1/p" "$log")
+  if [ -n "$count" ]; then skipped=$((skipped + count)); return; fi
+  count=$(sed -n "s/^$name: \([0-9]*\) passed.*/\1/p" "$log")
+  if [ "$status" = 0 ] && [ -n "$count" ]; then pass "$count"; else fail "$label"; fi
+}
+
+run_ctest "Linux unit tests (AddressSanitizer, UndefinedBehaviorSanitizer)" build/linux-debug
+
+if cmake --preset linux-tsan >/dev/null && cmake --build --preset linux-tsan -j"$jobs"; then
+  run_ctest "the threads' tests (ThreadSanitizer)" build/linux-tsan
 else
-  fail "Linux unit tests (${linux_failed:-?} of ${linux_total:-?} failed)"
+  fail "build linux-tsan"
 fi
+
+# Every input the world controls, fuzzed for a bounded time.
+echo "== fuzzing (${EMBERLUX_FUZZ_SECONDS:=20} s a target)"
+log=$(mktemp)
+bash scripts/fuzz.sh "$EMBERLUX_FUZZ_SECONDS" 2>&1 | tee "$log"
+status=${PIPESTATUS[0]}
+count=$(sed -n 's/^fuzz: \([0-9]*\) targets, 0 crashes$/\1/p' "$log")
+if [ "$status" = 0 ] && [ -n "$count" ]; then pass "$count"; else fail "fuzzing"; fi
 
 # Windows unit tests under Wine; a machine without 32-bit support skips i686
 # (the same tests as x86_64's, counted as skipped).
-skipped=0
 windows_count=0
 bash scripts/prepare-wine-registry.sh || fail "preparing Wine's registry"
 for arch in win-x86_64 win-i686; do
@@ -66,23 +100,11 @@ if [ "$hash_status" = 0 ]; then pass 1; else fail "identical frames on every bui
 # display; a machine that cannot run 32-bit programs skips the i686 runs.
 for script in e2e config-e2e monitors-e2e; do
   for arch in win-x86_64 win-i686; do
-    echo "== $script ($arch)"
-    log=$(mktemp)
-    bash "tests/win32/$script.sh" "build/$arch" 2>&1 | tee "$log"
-    status=${PIPESTATUS[0]}
-    n=$(sed -n "s/^$script: skipped \([0-9]*\) checks.*/\1/p" "$log")
-    if [ -n "$n" ]; then skipped=$((skipped + n)); continue; fi
-    count=$(sed -n "s/^$script: \([0-9]*\) passed.*/\1/p" "$log")
-    if [ "$status" = 0 ] && [ -n "$count" ]; then pass "$count"; else fail "$script ($arch)"; fi
+    run_script "$script" "$script ($arch)" bash "tests/win32/$script.sh" "build/$arch"
   done
 done
-
-echo "== installer"
-log=$(mktemp)
-bash tests/installer/installer-e2e.sh 2>&1 | tee "$log"
-status=${PIPESTATUS[0]}
-count=$(sed -n 's/^installer: \([0-9]*\) passed.*/\1/p' "$log")
-if [ "$status" = 0 ] && [ -n "$count" ]; then pass "$count"; else fail "installer"; fi
+run_script sheet-check "the dialogs at 96, 120, 144 and 192 DPI" bash tests/dpi/sheet-check.sh build/win-x86_64
+run_script installer installer bash tests/installer/installer-e2e.sh
 
 echo
 for f in "${failures[@]}"; do echo "failed: $f"; done

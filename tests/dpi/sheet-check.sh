@@ -19,9 +19,11 @@ checker=$build/tests/dpi/SheetCheck.exe
 driver=$build/tests/ConfigDriver.exe
 desktop='HKCU\Control Panel\Desktop'
 
-if objdump -f "$scr" | grep -q pei-x86-64; then loader=/usr/lib/wine/wine64; else loader=/usr/lib/wine/wine; fi
-export WINEDEBUG=-all WINEPREFIX=${WINEPREFIX:-$HOME/.wine-emberlux} WINELOADER=$loader
-if ! "$loader" --version >/dev/null 2>&1; then
+source "$(dirname "$0")/../../scripts/wine-env.sh"
+wine_test_prefix
+loader=$(wine_loader_of "$scr")
+export WINELOADER=$loader
+if ! wine_can_run "$loader"; then
   echo "sheet-check: skipped, this machine cannot run $scr"
   exit 0
 fi
