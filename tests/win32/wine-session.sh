@@ -159,12 +159,17 @@ start_saver() {  # start_saver SWITCH...: runs the program in the background; it
   saver=$!
 }
 saver_alive() { kill -0 "$saver" 2>/dev/null; }
-wait_exit() {  # 0 when the program ended in time with exit code 0
+wait_exit() {  # 0 when the program ended in time with exit code 0; says why not
+  local status
   if ! wait_until "$1" eval '! saver_alive'; then
+    echo "  (the program still ran after $1 s)"
     kill "$saver"
     return 1
   fi
   wait "$saver"
+  status=$?
+  [ "$status" = 0 ] || echo "  (the program ended with exit code $status)"
+  return "$status"
 }
 window_named() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1; }
 wait_window() {  # wait_window REGEX SECONDS: the window's id, or nothing
@@ -195,6 +200,9 @@ run_until_fire() {  # run_until_fire SCREENSHOT PART...
   start_saver /s
   wait_for_fire "$file" 60 "$@"
 }
-end_with_key() { probe key >/dev/null && wait_exit 10; }
+end_with_key() {
+  probe key >/dev/null || { echo "  (no saver window to press a key in)"; return 1; }
+  wait_exit 10
+}
 # Moves of the mouse count only once a run is a second old.
 past_start() { sleep 1.5; }
