@@ -10,8 +10,8 @@ MonitorArea Area(int left, int top, int width, int height, bool primary = false)
 }
 
 std::vector<WindowPlan> Plan(const std::vector<MonitorArea>& reported, int xRes = 800, int yRes = 600,
-                             int useDirectX = 1) {
-    return PlanFullScreen(ScreensToCover(reported), 1024, 768, xRes, yRes, useDirectX);
+                             int useDirectX = 1, int renderScale = 0) {
+    return PlanFullScreen(ScreensToCover(reported), 1024, 768, xRes, yRes, useDirectX, renderScale);
 }
 
 void ExpectCoversItsMonitorThroughGdi(const WindowPlan& plan, const MonitorArea& monitor) {
@@ -68,4 +68,37 @@ TEST(PlanFullScreen, SeveralMonitorsEachGetTheirOwnFireAtTheirOwnSize) {
         }
         EXPECT_EQ(primaries, 1);
     }
+}
+
+TEST(PlanFullScreen, TheFieldIsTheOutputDividedByTheRenderScale) {
+    // Automatic keeps a screen up to 1920 x 1200 at full size, with DirectDraw allowed.
+    auto plans = Plan({Area(0, 0, 1920, 1200, true)}, 1920, 1200, 1, 0);
+    EXPECT_EQ(plans[0].fieldWidth, 1920);
+    EXPECT_EQ(plans[0].fieldHeight, 1200);
+    EXPECT_TRUE(plans[0].useDirectX);
+    // A larger one burns a smaller field, scaled up through GDI; the display mode may still change.
+    plans = Plan({Area(0, 0, 1024, 768, true)}, 3840, 2160, 1, 0);
+    EXPECT_EQ(plans[0].outputWidth, 3840);
+    EXPECT_EQ(plans[0].outputHeight, 2160);
+    EXPECT_EQ(plans[0].fieldWidth, 1920);
+    EXPECT_EQ(plans[0].fieldHeight, 1080);
+    EXPECT_FALSE(plans[0].useDirectX);
+    EXPECT_TRUE(plans[0].mayChangeMode);
+    // A chosen factor holds on a small screen too, rounding each side down.
+    plans = Plan({Area(0, 0, 1366, 768, true)}, 1366, 768, 1, 3);
+    EXPECT_EQ(plans[0].fieldWidth, 455);
+    EXPECT_EQ(plans[0].fieldHeight, 256);
+    EXPECT_FALSE(plans[0].useDirectX);
+    EXPECT_TRUE(Plan({Area(0, 0, 1366, 768, true)}, 1366, 768, 1, 1)[0].useDirectX) << "Full keeps DirectDraw";
+
+    // Several monitors: each its own factor for its own size.
+    plans = Plan({Area(0, 0, 3840, 2160, true), Area(3840, 0, 1920, 1080)}, 640, 480, 1, 0);
+    ASSERT_EQ(plans.size(), 2u);
+    EXPECT_EQ(plans[0].fieldWidth, 1920);
+    EXPECT_EQ(plans[0].fieldHeight, 1080);
+    EXPECT_EQ(plans[1].fieldWidth, 1920);
+    EXPECT_EQ(plans[1].fieldHeight, 1080);
+    plans = Plan({Area(0, 0, 800, 600, true), Area(800, 0, 640, 480)}, 640, 480, 1, 2);
+    EXPECT_EQ(plans[0].fieldWidth, 400);
+    EXPECT_EQ(plans[1].fieldHeight, 240);
 }

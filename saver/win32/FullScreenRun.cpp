@@ -44,8 +44,9 @@ bool FullScreenRun::Start(MonitorList& monitors) {
         ShowCannotStart();
         return false;
     }
-    int useDirectX = 1, xRes = 0, yRes = 0;
+    int useDirectX = 1, xRes = 0, yRes = 0, renderScale = 0;
     settings.GetInt(SettingId::UseDirectX, useDirectX);
+    settings.GetInt(SettingId::RenderScale, renderScale);
     settings.GetInt(SettingId::XRes, xRes);
     settings.GetInt(SettingId::YRes, yRes);
     std::vector<WindowPlan> plans;
@@ -53,7 +54,7 @@ bool FullScreenRun::Start(MonitorList& monitors) {
         std::vector<MonitorArea> reported;
         monitors.Enumerate(reported);
         plans = PlanFullScreen(ScreensToCover(reported), GetSystemMetrics(SM_CXSCREEN),
-                               GetSystemMetrics(SM_CYSCREEN), xRes, yRes, useDirectX);
+                               GetSystemMetrics(SM_CYSCREEN), xRes, yRes, useDirectX, renderScale);
         m_Windows.reserve(plans.size());
     } catch (const std::bad_alloc&) {
         ShowCannotStart();
