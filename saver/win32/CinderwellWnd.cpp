@@ -124,7 +124,7 @@ int CCinderwellWnd::OpenOutput() {
     GetSystemPaletteEntries(screen, 0, 256, reinterpret_cast<PALETTEENTRY*>(systemPalette.entries));
     ReleaseDC(nullptr, screen);
     if (!m_Output.OpenDisplay(m_hWnd, m_Plan.useDirectX, m_Plan.mayChangeMode, m_Plan.outputWidth,
-                              m_Plan.outputHeight, firePalette, systemPalette))
+                              m_Plan.outputHeight, m_Plan.fieldWidth, m_Plan.fieldHeight, firePalette, systemPalette))
         return 0;
     try {
         m_FrameBits.resize(static_cast<std::size_t>(m_Plan.fieldWidth) * m_Plan.fieldHeight);
@@ -136,7 +136,7 @@ int CCinderwellWnd::OpenOutput() {
 
 int CCinderwellWnd::RenderFrame() {
     if (!m_pCinderwell->Step() || !m_pCinderwell->RenderTo(m_FrameBits.data())) return 0;
-    return m_Output.PresentFrame(m_hWnd, *m_pCinderwell, m_FrameBits.data(), SaverFlags().pauseRequested != 0);
+    return m_Output.PresentFrame(*m_pCinderwell, m_FrameBits.data(), SaverFlags().pauseRequested != 0);
 }
 
 void CCinderwellWnd::PostNcDestroy() {

@@ -1,5 +1,4 @@
 #include "saver/win32/DisplayOutput.h"
-#include "saver/FrameConversion.h"
 
 #include <cstring>
 
@@ -9,8 +8,6 @@ void Release(T*& object) {
     if (object) object->Release();
     object = nullptr;
 }
-
-BITMAPINFO* Header(std::vector<std::uint8_t>& bytes) { return reinterpret_cast<BITMAPINFO*>(bytes.data()); }
 }  // namespace
 
 LPDIRECTDRAW CreateDirectDraw() {
@@ -24,11 +21,13 @@ LPDIRECTDRAW CreateDirectDraw() {
 }
 
 int DisplayOutput::OpenDisplay(HWND window, bool useDirectX, bool mayChangeMode, int width, int height,
-                               const FirePalette& firePalette, const FirePalette& systemPalette) {
+                               int fieldWidth, int fieldHeight, const FirePalette& firePalette,
+                               const FirePalette& systemPalette) {
     m_nXRes = width;
     m_nYRes = height;
-    m_bUseDirectX = useDirectX && OpenDirectDraw(window, firePalette, systemPalette);
-    return m_bUseDirectX ? 1 : OpenGdi(window, mayChangeMode, firePalette);
+    m_bUseDirectX = useDirectX && fieldWidth == width && fieldHeight == height &&
+                    OpenDirectDraw(window, firePalette, systemPalette);
+    return m_bUseDirectX ? 1 : OpenGdi(window, mayChangeMode, fieldWidth, fieldHeight, firePalette);
 }
 
 bool DisplayOutput::OpenDirectDraw(HWND window, const FirePalette& firePalette, const FirePalette& systemPalette) {
@@ -61,7 +60,8 @@ bool DisplayOutput::OpenDirectDraw(HWND window, const FirePalette& firePalette, 
     return false;
 }
 
-int DisplayOutput::OpenGdi(HWND window, bool mayChangeMode, const FirePalette& firePalette) {
+int DisplayOutput::OpenGdi(HWND window, bool mayChangeMode, int fieldWidth, int fieldHeight,
+                           const FirePalette& firePalette) {
     m_dmSaved.dmSize = sizeof m_dmSaved;
     EnumDisplaySettingsA(nullptr, ENUM_CURRENT_SETTINGS, &m_dmSaved);
     if (mayChangeMode &&
@@ -76,35 +76,16 @@ int DisplayOutput::OpenGdi(HWND window, bool mayChangeMode, const FirePalette& f
         // A mode larger than the desktop the window was made for: cover it all.
         SetWindowPos(window, HWND_TOPMOST, 0, 0, m_nXRes, m_nYRes, SWP_NOACTIVATE);
     }
-    try {
-        m_BitmapInfo.assign(sizeof(BITMAPINFOHEADER) + 256 * sizeof(RGBQUAD), 0);
-        if (m_nXRes % 4) m_Staging.assign(static_cast<std::size_t>(DibStride(m_nXRes)) * m_nYRes, 0);
-    } catch (const std::bad_alloc&) {
-        return 0;
-    }
-    BITMAPINFOHEADER& header = Header(m_BitmapInfo)->bmiHeader;
-    header.biSize = sizeof header;
-    header.biWidth = m_nXRes;
-    header.biHeight = -m_nYRes;
-    header.biPlanes = 1;
-    header.biBitCount = 8;
-    header.biCompression = BI_RGB;
-    header.biSizeImage = static_cast<DWORD>(m_nXRes * m_nYRes);
-    header.biClrUsed = 256;
-    PaletteToDibColours(firePalette, reinterpret_cast<std::uint8_t*>(Header(m_BitmapInfo)->bmiColors));
-    return 1;
+    return m_Gdi.Open(window, m_nXRes, m_nYRes, fieldWidth, fieldHeight, firePalette) ? 1 : 0;
 }
 
-int DisplayOutput::PresentFrame(HWND window, CFireEngine& engine, const std::uint8_t* frame, bool blank) {
+int DisplayOutput::PresentFrame(CFireEngine& engine, const std::uint8_t* frame, bool blank) {
     if (engine.TakePaletteChanged()) {
         engine.CopyPalette(m_Scratch);
-        if (m_bUseDirectX) {
-            m_pFirePalette->SetEntries(0, 0, 255, reinterpret_cast<PALETTEENTRY*>(m_Scratch.entries));
-        } else {
-            PaletteToDibColours(m_Scratch, reinterpret_cast<std::uint8_t*>(Header(m_BitmapInfo)->bmiColors));
-        }
+        if (m_bUseDirectX) m_pFirePalette->SetEntries(0, 0, 255, reinterpret_cast<PALETTEENTRY*>(m_Scratch.entries));
+        else m_Gdi.SetPalette(m_Scratch);
     }
-    return m_bUseDirectX ? PresentDirectDraw(frame, blank) : PresentGdi(window, frame);
+    return m_bUseDirectX ? PresentDirectDraw(frame, blank) : m_Gdi.Present(frame);
 }
 
 int DisplayOutput::PresentDirectDraw(const std::uint8_t* frame, bool blank) {
@@ -121,20 +102,6 @@ int DisplayOutput::PresentDirectDraw(const std::uint8_t* frame, bool blank) {
     return SUCCEEDED(m_pPrimarySurface->Unlock(nullptr)) ? 1 : 0;
 }
 
-int DisplayOutput::PresentGdi(HWND window, const std::uint8_t* frame) {
-    const std::uint8_t* bits = frame;
-    if (!m_Staging.empty()) {
-        CopyRows(frame, m_nXRes, m_nYRes, m_Staging.data(), DibStride(m_nXRes));
-        bits = m_Staging.data();
-    }
-    HDC dc = GetWindowDC(window);
-    if (!dc) return 0;
-    const int lines = SetDIBitsToDevice(dc, 0, 0, static_cast<DWORD>(m_nXRes), static_cast<DWORD>(m_nYRes), 0, 0, 0,
-                                        static_cast<UINT>(m_nYRes), bits, Header(m_BitmapInfo), DIB_RGB_COLORS);
-    ReleaseDC(window, dc);
-    return lines > 0 ? 1 : 0;
-}
-
 void DisplayOutput::ShowSystemPalette() {
     if (m_bUseDirectX) m_pPrimarySurface->SetPalette(m_pSystemPalette);
 }
@@ -144,6 +111,7 @@ void DisplayOutput::ShowFirePalette() {
 }
 
 void DisplayOutput::RestoreDisplay() {
+    m_Gdi.Close();
     if (!m_bModeChanged) return;
     m_bModeChanged = false;
     if (m_bUseDirectX) {

@@ -1,5 +1,6 @@
 #pragma once
 #include "engine/FireEngine.h"
+#include "saver/win32/GdiPresenter.h"
 
 #include <windows.h>
 #include <ddraw.h>
@@ -9,7 +10,8 @@
 
 // Puts the engine's indexed frames on the whole screen: through DirectDraw in
 // an exclusive 8-bit palettized mode, or, when that is off or fails, through
-// GDI with a display-mode change and a top-down 8-bit DIB.
+// GDI with a display-mode change (a field smaller than the screen is scaled
+// up, on the GDI path only).
 class DisplayOutput {
 public:
     DisplayOutput() = default;
@@ -17,17 +19,20 @@ public:
     DisplayOutput(const DisplayOutput&) = delete;
     DisplayOutput& operator=(const DisplayOutput&) = delete;
 
-    // Opens DirectDraw when `useDirectX`, silently falling back to GDI; 0 only
-    // when the GDI display-mode change is refused. Without `mayChangeMode` the
-    // GDI path draws at the window's size and leaves the display mode alone.
-    int OpenDisplay(HWND window, bool useDirectX, bool mayChangeMode, int width, int height,
-                    const FirePalette& firePalette, const FirePalette& systemPalette);
+    // Opens DirectDraw when `useDirectX`, silently falling back to GDI; 0 when
+    // the GDI display-mode change is refused or GDI cannot be set up. Without
+    // `mayChangeMode` the GDI path draws at the window's size and leaves the
+    // display mode alone. Frames are fieldWidth x fieldHeight; DirectDraw
+    // takes only a field of the display's size.
+    int OpenDisplay(HWND window, bool useDirectX, bool mayChangeMode, int width, int height, int fieldWidth,
+                    int fieldHeight, const FirePalette& firePalette, const FirePalette& systemPalette);
     // Uploads a changed palette and copies the frame to the screen (a blank
     // screen on the DirectDraw path while `blank`). 1 when it reached the screen.
-    int PresentFrame(HWND window, CFireEngine& engine, const std::uint8_t* frame, bool blank);
+    int PresentFrame(CFireEngine& engine, const std::uint8_t* frame, bool blank);
     void ShowSystemPalette();
     void ShowFirePalette();
-    // Switches the display back to the mode it had before the run (once).
+    // Lets go of the GDI objects and switches the display back to the mode it
+    // had before the run (once).
     void RestoreDisplay();
     void ReleaseDirectDraw();
 
@@ -39,9 +44,8 @@ public:
 
 private:
     bool OpenDirectDraw(HWND window, const FirePalette& firePalette, const FirePalette& systemPalette);
-    int OpenGdi(HWND window, bool mayChangeMode, const FirePalette& firePalette);
+    int OpenGdi(HWND window, bool mayChangeMode, int fieldWidth, int fieldHeight, const FirePalette& firePalette);
     int PresentDirectDraw(const std::uint8_t* frame, bool blank);
-    int PresentGdi(HWND window, const std::uint8_t* frame);
 
     bool m_bUseDirectX = false;
     bool m_bModeChanged = false;
@@ -51,8 +55,7 @@ private:
     LPDIRECTDRAWPALETTE m_pSystemPalette = nullptr;
     LPDIRECTDRAW m_pDirectDraw = nullptr;
     DEVMODEA m_dmSaved{};
-    std::vector<std::uint8_t> m_BitmapInfo;  // BITMAPINFOHEADER and 256 colours
-    std::vector<std::uint8_t> m_Staging;     // rows padded to 4 bytes when the width needs it
+    GdiPresenter m_Gdi;
     FirePalette m_Scratch{};
 };
 

@@ -1,0 +1,56 @@
+#pragma once
+#include "palette/FirePalette.h"
+#include "saver/FrameConversion.h"
+#include "saver/FrameUpscaler.h"
+
+#include <windows.h>
+
+#include <cstdint>
+#include <vector>
+
+// Draws indexed frames into a window through GDI. On a true-colour display
+// the frame is turned into 32-bit pixels here (faster than GDI converts an
+// 8-bit DIB), scaled up smoothly when the field is smaller than the output,
+// and copied in one call. On a palettized display GDI maps an 8-bit DIB's
+// colour table once instead of every pixel, so an unscaled field goes out as
+// that. The window's DC and every buffer are taken when it opens: a frame
+// allocates nothing and creates no GDI object.
+class GdiPresenter {
+public:
+    GdiPresenter() = default;
+    ~GdiPresenter() { Close(); }
+    GdiPresenter(const GdiPresenter&) = delete;
+    GdiPresenter& operator=(const GdiPresenter&) = delete;
+
+    // Frames of fieldWidth x fieldHeight bytes (rows fieldWidth apart) drawn
+    // at outputWidth x outputHeight from the window's top left. False when
+    // the DC or memory cannot be had.
+    bool Open(HWND window, int outputWidth, int outputHeight, int fieldWidth, int fieldHeight,
+              const FirePalette& palette);
+    void SetPalette(const FirePalette& palette);
+    // 1 when the frame was drawn.
+    int Present(const std::uint8_t* frame);
+    // Gives the DC back; until the next Open nothing is drawn.
+    void Close();
+
+private:
+    bool OpenIndexed();
+    bool OpenPixels();
+    int PresentIndexed(const std::uint8_t* frame);
+    int PresentPixels(const std::uint8_t* frame);
+    bool Scaled() const { return m_nFieldWidth != m_nOutputWidth || m_nFieldHeight != m_nOutputHeight; }
+
+    HWND m_hWnd = nullptr;
+    HDC m_hWindowDC = nullptr;
+    bool m_bIndexed = false;
+    int m_nOutputWidth = 0, m_nOutputHeight = 0, m_nFieldWidth = 0, m_nFieldHeight = 0;
+    // BITMAPINFOHEADER, and the 256 colours of an indexed frame.
+    std::vector<std::uint8_t> m_BitmapInfo;
+    // Indexed: rows padded to 4 bytes when the width needs it.
+    std::vector<std::uint8_t> m_Staging;
+    // Pixels: the palette's pixels, the field's pixels when scaled, the output's.
+    PixelPalette m_Pixels{};
+    std::vector<std::uint32_t> m_FieldPixels;
+    std::vector<std::uint32_t> m_OutputPixels;
+    FrameUpscaler m_Upscaler;
+};
