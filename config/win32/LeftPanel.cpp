@@ -8,6 +8,7 @@
 #include "config/win32/PromptDialog.h"
 #include "config/win32/ToolbarStrip.h"
 #include "platform/MessageBox.h"
+#include "saver/RenderScale.h"
 #include "saver/win32/DisplayOutput.h"
 #include "saver/win32/PreviewWnd.h"
 #include "settings/Presets.h"
@@ -29,8 +30,6 @@ BOOL CLeftPanel::OnInitDialog() {
     // simply not there (every use of the toolbar checks for it).
     m_hToolbar = CreateToolbarStrip(m_hWnd, IDC_PANEL_TOOLBAR, IDB_TOOLBAR_FILE, kCommands, 3);
 
-    RefreshPresetList();
-    BuildResolutionList();
     int value = 0;
     m_Record.GetInt(SettingId::SoundVolume, value);
     CheckDlgButton(m_hWnd, IDC_PANEL_MUTE, value == 0 ? BST_CHECKED : BST_UNCHECKED);
@@ -45,6 +44,7 @@ BOOL CLeftPanel::OnInitDialog() {
     ExchangeCheck(m_hWnd, IDC_PANEL_RANDOM, m_nRandom, false);
     RefreshPresetList();
     BuildResolutionList();
+    FillDetailList();
     return TRUE;
 }
 
@@ -84,6 +84,9 @@ void CLeftPanel::OnCommand(int id, int code) {
         break;
     case IDC_PRESET_DELETE:
         OnDeletePreset();
+        break;
+    case IDC_PANEL_DETAIL:
+        if (code == CBN_SELCHANGE) OnDetailChosen();
         break;
     case IDC_PANEL_DIRECTX:
         m_Record.SetInt(SettingId::UseDirectX, IsChecked(IDC_PANEL_DIRECTX) ? 1 : 0);
@@ -258,6 +261,25 @@ void CLeftPanel::OnResolutionChosen() {
     m_Record.SetInt(SettingId::XRes, size.first);
     m_Record.SetInt(SettingId::YRes, size.second);
     m_Record.SetInt(SettingId::ResolutionIsCurrent, 0);
+}
+
+// The entries stand for the RenderScale values 0 to 4, in that order.
+void CLeftPanel::FillDetailList() {
+    static const char* const kDetails[] = {"Automatic", "Full", "Half", "Third", "Quarter"};
+    static_assert(sizeof kDetails / sizeof *kDetails == kMaxRenderScale + 1, "one entry per RenderScale value");
+    HWND list = Item(IDC_PANEL_DETAIL);
+    if (!list) return;
+    SendMessageA(list, CB_RESETCONTENT, 0, 0);
+    for (const char* detail : kDetails) SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(detail));
+    int scale = kRenderScaleAutomatic;
+    m_Record.GetInt(SettingId::RenderScale, scale);
+    // A value out of range works as Automatic, and shows so.
+    SendMessageA(list, CB_SETCURSEL, scale >= 0 && scale <= kMaxRenderScale ? scale : kRenderScaleAutomatic, 0);
+}
+
+void CLeftPanel::OnDetailChosen() {
+    const LRESULT chosen = SendDlgItemMessageA(m_hWnd, IDC_PANEL_DETAIL, CB_GETCURSEL, 0, 0);
+    if (chosen >= 0 && chosen <= kMaxRenderScale) m_Record.SetInt(SettingId::RenderScale, static_cast<int>(chosen));
 }
 
 void CLeftPanel::DestroyPreview() {

@@ -14,7 +14,8 @@ class CPreviewWnd;
 extern int g_bRefreshingPreview;
 
 // The sheet's left panel (dialog 152): presets with their toolbar, the live
-// preview, display resolution, DirectX, Mute, Random and password protection.
+// preview, display resolution, detail, DirectX, Mute, Random and password
+// protection.
 // Its controls write into the sheet's record at each click.
 class CLeftPanel : public CDialogWindow {
 public:
@@ -34,6 +35,8 @@ private:
     void BuildResolutionList();
     void OnPresetChosen();
     void OnResolutionChosen();
+    void FillDetailList();
+    void OnDetailChosen();
     void OnSavePreset();
     void OnSavePresetAs();
     void OnDeletePreset();

@@ -14,7 +14,7 @@ driver=$build/tests/ConfigDriver.exe
 key='HKCU\Software\Norvane\Emberlux!'
 
 source tests/win32/wine-session.sh
-wine_session_begin config-e2e "$scr" 35
+wine_session_begin config-e2e "$scr" 37
 wine_display
 
 drive() { "$loader" "$driver" "$@" 2>>"$work/driver.log" | tr -d '\r'; }
@@ -41,7 +41,7 @@ reg add "$key" /v InstallPath /t REG_SZ /d "$install_path" /f
 
 echo "== the sheet and its pages"
 start_sheet; check $? "/c opens the configuration sheet"
-drive has panel 1050 1080 1022 1021 1040 1041 1042 1033 1059; check $? "the left panel has its controls"
+drive has panel 1050 1080 1022 1021 1040 1043 1041 1042 1033 1059; check $? "the left panel has its controls"
 drive has 0 1044 1045 1046 1047 1048 1049 1050 1061 1062 1063 1060; check $? "Effects page has its controls"
 drive has 1 1050 1051 1052 1053 1054 1060; check $? "Flames page has its controls"
 drive has 2 1057 1082 1081 1018 1062 1060; check $? "Color Palette page has its controls"
@@ -52,6 +52,9 @@ echo "== controls change the record"
 list=$(drive items panel 1040 | tr '\n' ' ')
 [ "$list" = "*Current 640x480 800x600 1024x768 " ]; check $? "without DirectX the sizes are Current, 640x480, 800x600, 1024x768 ($list)"
 drive select panel 1040 2
+list=$(drive items panel 1043 | tr '\n' ' ')
+[ "$list" = "*Automatic Full Half Third Quarter " ]; check $? "Detail offers Automatic, Full, Half, Third, Quarter ($list)"
+drive select panel 1043 2
 drive slider 1 1053 40
 drive slider 1 1052 63
 [ "$(drive get 1 1052)" = 50 ]; check $? "the wave speed slider stops at 50"
@@ -112,6 +115,7 @@ expected_sound=$((1 - sound))
 [ "$(stored BackgroundSoundEnable Night)" = "0x$expected_sound" ]; check $? "the sound box reaches the registry"
 [ "$(stored UseDirectX)" = 0x0 ]; check $? "the DirectX box reaches the registry"
 [ "$(stored XRes)" = 0x320 ]; check $? "the chosen size 800x600 reaches the registry"
+[ "$(stored RenderScale)" = 0x2 ]; check $? "Detail \"Half\" stores RenderScale 2 ($(stored RenderScale))"
 "$loader" reg query "$key\\Presets\\Night" /v FireText 2>/dev/null | grep -q HELLO; check $? "the text line reaches the registry"
 "$loader" reg query "$key\\Presets\\Night" /v Palette 2>/dev/null | grep -q 'Sunset.pal'; check $? "the chosen palette reaches the registry"
 
