@@ -4,14 +4,15 @@
 # desktop showing through the fire, the preview inside a host window, the
 # password set with /a and asked for at the end of a run, preset cycling
 # across runs, a missing palette file, and display modes that are changed and
-# restored or refused. Prints "e2e: N passed, N failed".
+# restored or refused, and a fire burnt at half size scaled up to the screen.
+# Prints "e2e: N passed, N failed".
 # Usage: tests/win32/e2e.sh BUILD_DIR   (a Windows build folder, e.g. build/win-x86_64)
 set -uo pipefail
 cd "$(dirname "$0")/../.."
 build=${1:?usage: e2e.sh BUILD_DIR}
 host=$build/tests/PreviewHost.exe
 source tests/win32/wine-session.sh
-wine_session_begin e2e "$build/saver/win32/Emberlux.scr" 38
+wine_session_begin e2e "$build/saver/win32/Emberlux.scr" 40
 wine_display
 
 lower_part=1024x256+0+512
@@ -52,6 +53,17 @@ wait "$activator" 2>/dev/null
 echo "== drawing through GDI"
 set_values UseDirectX=0
 run_until_fire "$work/gdi.png" $lower_part; check $? "with DirectX off the screen shows fire" "($(colour_of "$work/gdi.png" $lower_part))"
+end_with_key; check $? "and a key ends the run"
+
+echo "== a field smaller than the screen"
+# Half the screen's size: unscaled, the fire would fill only the top left
+# quarter and leave the lower corners black. DirectX stays on: a scaled
+# field goes through GDI all the same.
+clear_settings
+set_values RenderScale=2
+corners="256x128+0+640 256x128+768+640"
+run_until_fire "$work/scaled.png" $corners
+check $? "with RenderScale 2 the fire is scaled up into both lower corners" "($(colour_of "$work/scaled.png" 256x128+768+640))"
 end_with_key; check $? "and a key ends the run"
 
 echo "== the desktop behind the fire"
