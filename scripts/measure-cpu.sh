@@ -14,6 +14,14 @@ export WINEDEBUG=-all WINEPREFIX=$PWD/build/measure-wine WINELOADER=/usr/lib/win
 wine=/usr/lib/wine/wine64
 ticks=$(getconf CLK_TCK)
 
+# The wineserver of our prefix (others may run beside it on the machine).
+our_wineserver() {
+  local pid
+  for pid in $(pgrep -f wineserver); do
+    tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qx "WINEPREFIX=$WINEPREFIX" && { echo "$pid"; return; }
+  done
+  echo 0
+}
 cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat" 2>/dev/null || echo 0; }
 share() { awk -v t="$1" -v hz="$ticks" -v s="$seconds" 'BEGIN { printf "%5.1f%%", 100 * t / hz / s }'; }
 
@@ -36,12 +44,11 @@ measure() {  # measure WxH
   local cache=$WINEPREFIX/drive_c/users/$(id -un)/Temp/cw${size}.tdf30 deadline=$((SECONDS + 300))
   until [ -f "$cache" ] || [ $SECONDS -ge $deadline ]; do sleep 0.5; done
   sleep 3
-  local server
-  server=$(pgrep -n -f "wineserver" || echo "")
-  local s0 x0 w0 s1 x1 w1
-  s0=$(cpu_ticks "$saver"); x0=$(cpu_ticks "$xvfb"); w0=$(cpu_ticks "${server:-0}")
+  local server s0 x0 w0 s1 x1 w1
+  server=$(our_wineserver)
+  s0=$(cpu_ticks "$saver"); x0=$(cpu_ticks "$xvfb"); w0=$(cpu_ticks "$server")
   sleep "$seconds"
-  s1=$(cpu_ticks "$saver"); x1=$(cpu_ticks "$xvfb"); w1=$(cpu_ticks "${server:-0}")
+  s1=$(cpu_ticks "$saver"); x1=$(cpu_ticks "$xvfb"); w1=$(cpu_ticks "$server")
   printf 'Emberlux.scr %-10s saver %s   X server %s   wineserver %s   (of one core, %s s)\n' "$size" \
     "$(share $((s1 - s0)))" "$(share $((x1 - x0)))" "$(share $((w1 - w0)))" "$seconds"
   xdotool key space
