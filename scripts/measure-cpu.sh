@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Measures what the running saver costs: Emberlux.scr under Wine in a virtual
-# display of 1920x1080 and of 3840x2160, with a new installation's settings,
+# display of 1920x1080 and of 3840x2160, with a new installation's settings
+# (the automatic render scale burns a 1920x1080 field on the larger screen),
 # for SECONDS each (default 10) once the fire burns. Prints the share of one
 # core taken by the saver's process, and by the X server and wineserver beside
 # it. Not a test: the figures depend on the machine.
@@ -40,8 +41,12 @@ measure() {  # measure WxH
   "$wine" reg delete 'HKCU\Software\Norvane' /f >/dev/null 2>&1
   "$wine" "$scr" /s >/dev/null 2>&1 &
   saver=$!
-  # The first run at a size builds its turbulence map; measure once it is kept.
-  local cache=$WINEPREFIX/drive_c/users/$(id -un)/Temp/cw${size}.tdf30 deadline=$((SECONDS + 300))
+  # The first run at a field size builds its turbulence map; measure once it
+  # is kept. The field is the screen divided by the automatic render scale.
+  local width=${size%x*} height=${size#*x} factor=1
+  while [ $((width / factor)) -gt 1920 ] || [ $((height / factor)) -gt 1200 ]; do factor=$((factor + 1)); done
+  local field=$((width / factor))x$((height / factor))
+  local cache=$WINEPREFIX/drive_c/users/$(id -un)/Temp/cw${field}.tdf30 deadline=$((SECONDS + 300))
   until [ -f "$cache" ] || [ $SECONDS -ge $deadline ]; do sleep 0.5; done
   sleep 3
   local server s0 x0 w0 s1 x1 w1
