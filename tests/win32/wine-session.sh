@@ -193,12 +193,15 @@ set_values() {  # set_values NAME=NUMBER...: values of the default preset
 # tests/win32/WinProbe.exe of the build; input goes through Windows itself,
 # as X hands it to whichever window is under the pointer.
 probe() { "$loader" "$probe_exe" "$@" 2>>"$work/probe.log" | tr -d '\r'; }
-# Starts a full-screen run and waits for its fire on every PART: 0 when it is up.
+# Starts a full-screen run and waits for its window, then for fire on every
+# PART: 0 when it is up. The screen can still show the fire of the run before
+# (X keeps what a window left where nothing repaints it), so fire on the screen
+# counts only once a window of this run is shown.
 run_until_fire() {  # run_until_fire SCREENSHOT PART...
   local file=$1
   shift
   start_saver /s
-  wait_for_fire "$file" 60 "$@"
+  wait_until 60 eval '[ -n "$(probe windows)" ]' && wait_for_fire "$file" 60 "$@"
 }
 end_with_key() {
   probe key >/dev/null || { echo "  (no saver window to press a key in)"; return 1; }
