@@ -9,14 +9,19 @@ namespace {
 #if (defined(__x86_64__) || defined(__i386__)) && defined(__GNUC__)
 bool ProcessorHasSsse3() { return __builtin_cpu_supports("ssse3") != 0; }
 bool ProcessorHasAvx2() { return __builtin_cpu_supports("avx2") != 0; }
+bool ProcessorHasAvx512() {
+    return __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512bw") &&
+           __builtin_cpu_supports("avx512vbmi");
+}
 #else
 bool ProcessorHasSsse3() { return false; }
 bool ProcessorHasAvx2() { return false; }
+bool ProcessorHasAvx512() { return false; }
 #endif
 
 // The units built for wider instructions are only entered on processors that have them.
 const FirePasses* BestPasses() {
-    for (PassLevel level : {PassLevel::Avx2, PassLevel::Ssse3, PassLevel::Sse2})
+    for (PassLevel level : {PassLevel::Avx512, PassLevel::Avx2, PassLevel::Ssse3, PassLevel::Sse2})
         if (const FirePasses* passes = FirePassesOf(level)) return passes;
     return ScalarFirePasses();
 }
@@ -24,7 +29,8 @@ const FirePasses* BestPasses() {
 // Chosen once; the render threads only read it.
 std::atomic<const FirePasses*> g_pActive{nullptr};
 
-const char* const kLevelNames[] = {"scalar", "sse2", "ssse3", "avx2"};
+const char* const kLevelNames[] = {"scalar", "sse2", "ssse3", "avx2", "avx512"};
+constexpr int kLevelCount = sizeof kLevelNames / sizeof kLevelNames[0];
 }  // namespace
 
 const FirePasses& ActiveFirePasses() {
@@ -42,6 +48,7 @@ const FirePasses* FirePassesOf(PassLevel level) {
     case PassLevel::Sse2: return Sse2FirePasses();
     case PassLevel::Ssse3: return ProcessorHasSsse3() ? Ssse3FirePasses() : nullptr;
     case PassLevel::Avx2: return ProcessorHasAvx2() ? Avx2FirePasses() : nullptr;
+    case PassLevel::Avx512: return ProcessorHasAvx512() ? Avx512FirePasses() : nullptr;
     }
     return nullptr;
 }
@@ -58,7 +65,7 @@ bool UsePassLevel(PassLevel level) {
 const char* PassLevelName(PassLevel level) { return kLevelNames[static_cast<int>(level)]; }
 
 bool ParsePassLevel(const char* name, PassLevel& level) {
-    for (int i = 0; i < 4; ++i)
+    for (int i = 0; i < kLevelCount; ++i)
         if (std::strcmp(name, kLevelNames[i]) == 0) {
             level = static_cast<PassLevel>(i);
             return true;

@@ -5,7 +5,7 @@
 // The hot loops of a frame, each in the widest instruction set the processor
 // offers. Every version writes the same bytes as the scalar one, which stays
 // as the reference (and the only one on processors without SSE2).
-enum class PassLevel { Scalar = 0, Sse2 = 1, Ssse3 = 2, Avx2 = 3 };
+enum class PassLevel { Scalar = 0, Sse2 = 1, Ssse3 = 2, Avx2 = 3, Avx512 = 4 };
 
 // The rays of the turbulence map: 11 angles of 6 samples each (interior pixels).
 constexpr int kRayAngleCount = 11;
@@ -78,6 +78,6 @@ PassLevel BestPassLevel();
 // Puts the passes of `level` in force (tests, tools and benchmarks compare
 // levels); false, changing nothing, when the level is not available.
 bool UsePassLevel(PassLevel level);
-// "scalar", "sse2", "ssse3", "avx2", and back; false for an unknown name.
+// "scalar", "sse2", "ssse3", "avx2", "avx512", and back; false for an unknown name.
 const char* PassLevelName(PassLevel level);
 bool ParsePassLevel(const char* name, PassLevel& level);

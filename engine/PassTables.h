@@ -6,6 +6,8 @@ const FirePasses* ScalarFirePasses();
 const FirePasses* Sse2FirePasses();
 const FirePasses* Ssse3FirePasses();
 const FirePasses* Avx2FirePasses();
+// AVX-512 with its byte permutes (F, BW and VBMI).
+const FirePasses* Avx512FirePasses();
 
 // Gathers have no SSE2 form, and the AVX2 gather is slower than plain loads
 // on the processors measured: both levels share these loops of plain loads.

@@ -14,7 +14,7 @@
 #include <vector>
 
 namespace {
-const PassLevel kVectorLevels[] = {PassLevel::Sse2, PassLevel::Ssse3, PassLevel::Avx2};
+const PassLevel kVectorLevels[] = {PassLevel::Sse2, PassLevel::Ssse3, PassLevel::Avx2, PassLevel::Avx512};
 
 std::vector<int> TestWidths() {
     std::vector<int> widths;
@@ -226,7 +226,7 @@ TEST(PassLevels, TheScalarLevelIsAlwaysThereAndNamesRoundTrip) {
     EXPECT_EQ(ActiveFirePasses().level, PassLevel::Scalar);
     EXPECT_TRUE(UsePassLevel(BestPassLevel()));
     EXPECT_EQ(ActiveFirePasses().level, BestPassLevel());
-    for (PassLevel level : {PassLevel::Scalar, PassLevel::Sse2, PassLevel::Ssse3, PassLevel::Avx2}) {
+    for (PassLevel level : {PassLevel::Scalar, PassLevel::Sse2, PassLevel::Ssse3, PassLevel::Avx2, PassLevel::Avx512}) {
         PassLevel parsed = PassLevel::Scalar;
         EXPECT_TRUE(ParsePassLevel(PassLevelName(level), parsed));
         EXPECT_EQ(parsed, level);

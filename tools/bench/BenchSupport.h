@@ -82,7 +82,7 @@ inline std::vector<std::uint8_t> RandomBytes(std::size_t count, int limit, unsig
 
 // Every level at each of the two screen sizes of the pass benchmarks.
 inline void LevelsAndSizes(benchmark::internal::Benchmark* benchmark) {
-    for (int level = 0; level <= static_cast<int>(PassLevel::Avx2); ++level) {
+    for (int level = 0; level <= static_cast<int>(PassLevel::Avx512); ++level) {
         benchmark->Args({level, 1920, 1080});
         benchmark->Args({level, 3840, 2160});
     }
