@@ -132,7 +132,7 @@ bool ParseFramesArguments(int argc, const char* const* argv, FramesOptions& opti
         } else if (flag == "--passes") {
             if (!value(text)) return false;
             if (!ParsePassLevel(text.c_str(), options.passes)) {
-                error = "--passes wants scalar, sse2, ssse3 or avx2: " + text;
+                error = "--passes wants scalar, sse2, ssse3, avx2 or avx512: " + text;
                 return false;
             }
             options.forcePasses = true;
@@ -144,7 +144,7 @@ bool ParseFramesArguments(int argc, const char* const* argv, FramesOptions& opti
     if (!haveSize || !haveFrames) {
         error = "usage: emberlux-frames --size WxH --frames N [--seed S] [--load [PRESET]] [--set NAME=VALUE]... "
                 "[--desktop FILE.ppm] [--cache-dir DIR] [--hash] [--raw FILE] [--gif FILE] [--png FILE] "
-                "[--passes scalar|sse2|ssse3|avx2]";
+                "[--passes scalar|sse2|ssse3|avx2|avx512]";
         return false;
     }
     Settings& settings = options.settings;
