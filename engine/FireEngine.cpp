@@ -143,6 +143,7 @@ void CFireEngine::ReleaseAll() {
     m_pNewYearScene.reset();
     m_pText.reset();
     m_BurnMap = {};
+    m_BurnBlocks.Clear();
     m_BurnColumns = {};
 }
 
@@ -176,7 +177,7 @@ int CFireEngine::Create(const SettingsReader& settings) {
         return 0;
     }
     BuildBurnMap(m_BurnMap.data(), m_nWidth, m_nHeight);
-    if (!CaptureDesktop()) {
+    if ((m_bPaperBurn && !m_BurnBlocks.Build(m_BurnMap.data(), m_nWidth, m_nHeight)) || !CaptureDesktop()) {
         ReleaseAll();
         return 0;
     }

@@ -1,4 +1,5 @@
 #pragma once
+#include "engine/BurnBlocks.h"
 #include "engine/FrameSource.h"
 #include "engine/Firework.h"
 #include "engine/ShuffleRuns.h"
@@ -99,6 +100,7 @@ private:
     std::vector<std::uint8_t> m_FireField;
     std::vector<std::uint8_t> m_BackgroundLayer;
     std::vector<std::uint8_t> m_BurnMap;
+    BurnBlocks m_BurnBlocks;
     std::vector<int> m_BurnColumns;  // the burning columns of one row of the paper burn
     std::vector<std::uint8_t> m_PreviousRow, m_CurrentRow, m_TargetRow;
     int m_nBurnRoundsLeft = 0;

@@ -21,8 +21,7 @@ void CFireEngine::PaperBurnPass() {
     for (int y = 0; y < m_nHeight && lo < hi; ++y) {
         const int o = (front + y) & 1;
         const std::size_t row = static_cast<std::size_t>(y) * m_nWidth;
-        const int burning =
-            ActiveFirePasses().findInRange(&m_BurnMap[row], m_nWidth, o, lo, hi - lo, m_BurnColumns.data());
+        const int burning = m_BurnBlocks.FindInRange(m_BurnMap.data(), y, o, lo, hi - lo, m_BurnColumns.data());
         for (int j = 0; j < burning; ++j) {
             const int x = m_BurnColumns[static_cast<std::size_t>(j)], k = x - o;
             const std::size_t i = row + static_cast<std::size_t>(x);
