@@ -27,8 +27,3 @@ constexpr int kMaxFrameSide = 16384;
 // explanation in `error`. "--load [PRESET]" reads the record from the store
 // (the named preset, or the current one) before the size and any --set.
 bool ParseFramesArguments(int argc, const char* const* argv, FramesOptions& options, std::string& error);
-
-// Applies one NAME=VALUE assignment by registry value name: integers in
-// decimal (may be negative), strings verbatim with the two characters \n
-// standing for a line feed.
-bool ApplySettingAssignment(Settings& settings, const std::string& assignment, std::string& error);
