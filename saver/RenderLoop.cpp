@@ -26,17 +26,20 @@ long long MonotonicMilliseconds() {
 void SleepMilliseconds(int milliseconds) { std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds)); }
 
 namespace {
-void KeepFrameFloor(long long started) {
-    const long long rest = kFrameFloorMs - (MonotonicMilliseconds() - started);
-    if (rest > 0) SleepMilliseconds(static_cast<int>(rest));
+// Sleeps out the rest of the frame in slices of at most 10 ms, so that a stop
+// asked for meanwhile is seen at once even with a long frame.
+void KeepFrameFloor(long long started, int frameFloorMs, const std::atomic<int>& stop) {
+    for (long long rest = frameFloorMs - (MonotonicMilliseconds() - started); rest > 0 && !stop;
+         rest = frameFloorMs - (MonotonicMilliseconds() - started))
+        SleepMilliseconds(static_cast<int>(rest < 10 ? rest : 10));
 }
 }  // namespace
 
-void RunRenderLoop(RenderFlags& flags, FrameRenderer& renderer) {
+void RunRenderLoop(RenderFlags& flags, FrameRenderer& renderer, int frameFloorMs) {
     while (!flags.stopRequested) {
         const long long started = MonotonicMilliseconds();
         renderer.RenderFrame();
-        KeepFrameFloor(started);
+        KeepFrameFloor(started, frameFloorMs, flags.stopRequested);
         if (flags.pauseRequested) {
             flags.paused = 1;
             while (flags.pauseRequested && !flags.stopRequested) SleepMilliseconds(10);
@@ -50,7 +53,7 @@ void RunPreviewLoop(std::atomic<int>& stop, std::atomic<int>& running, FrameRend
     while (!stop) {
         const long long started = MonotonicMilliseconds();
         renderer.RenderFrame();
-        KeepFrameFloor(started);
+        KeepFrameFloor(started, kFrameFloorMs, stop);
     }
     running = 0;
 }
