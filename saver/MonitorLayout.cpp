@@ -63,3 +63,10 @@ int CropDesktop(const DesktopImage& shot, const MonitorArea& screen, const Monit
     }
     return 1;
 }
+
+MonitorArea ScreenshotPlacement(int shotWidth, int shotHeight, const MonitorArea& window) {
+    MonitorArea placement{0, 0, shotWidth, shotHeight, false};
+    if (shotWidth <= window.width) placement.left = window.left + (window.width - shotWidth) / 2;
+    if (shotHeight <= window.height) placement.top = window.top + (window.height - shotHeight) / 2;
+    return placement;
+}

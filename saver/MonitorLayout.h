@@ -36,3 +36,9 @@ MonitorArea VirtualScreen(const std::vector<MonitorArea>& monitors);
 // `screen` (whose top-left corner is at (screen.left, screen.top)). Parts of
 // the monitor outside the photograph come out black. 0 when memory runs out.
 int CropDesktop(const DesktopImage& shot, const MonitorArea& screen, const MonitorArea& monitor, DesktopImage& part);
+
+// Where a screenshot that the screen saver host saved lies on the virtual
+// screen, seen from a window at `window`: in each direction a shot no larger
+// than the window was taken of the window alone and lies centred on it; a
+// larger one is of the whole screen and starts at 0.
+MonitorArea ScreenshotPlacement(int shotWidth, int shotHeight, const MonitorArea& window);

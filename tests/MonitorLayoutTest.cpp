@@ -107,3 +107,28 @@ TEST(CropDesktop, WhatThePhotographLacksIsBlack) {
     EXPECT_EQ(part.bgr[24 + 6], 0);
     EXPECT_EQ(CropDesktop(shot, Area(0, 0, 4, 3), Area(0, 0, 0, 3), part), 0);
 }
+
+TEST(ScreenshotPlacement, TheHostsShotOfOneMonitorOrOfTheWholeScreen) {
+    // The host photographed only the window on the second monitor: it lies on the window.
+    const MonitorArea window = Area(4, 0, 2, 2);
+    const MonitorArea own = ScreenshotPlacement(2, 2, window);
+    EXPECT_EQ(own.left, 4);
+    EXPECT_EQ(own.top, 0);
+    const DesktopImage small = Shot(2, 2);
+    DesktopImage part;
+    ASSERT_EQ(CropDesktop(small, own, window, part), 1);
+    EXPECT_EQ(part.bgr, small.bgr);
+
+    // A settings dialog saved the whole screen: the window takes its own part.
+    const MonitorArea whole = ScreenshotPlacement(6, 3, window);
+    EXPECT_EQ(whole.left, 0);
+    EXPECT_EQ(whole.top, 0);
+    ASSERT_EQ(CropDesktop(Shot(6, 3), whole, window, part), 1);
+    EXPECT_EQ(part.bgr[0], 4) << "bottom-left pixel of the window is column 4 of the screen";
+    EXPECT_EQ(part.bgr[1], 1);
+
+    // A shot smaller than the window (the window grew since) sits in its middle.
+    const MonitorArea centred = ScreenshotPlacement(2, 2, Area(10, 20, 6, 4));
+    EXPECT_EQ(centred.left, 12);
+    EXPECT_EQ(centred.top, 21);
+}

@@ -1,6 +1,7 @@
 #include "saver/CloseRules.h"
 #include "saver/CommandLine.h"
 #include "saver/FrameConversion.h"
+#include "saver/InputRules.h"
 
 #include <gtest/gtest.h>
 
@@ -73,3 +74,40 @@ TEST(FrameConversion, PaletteColoursAndThePreviewsBottomUpPixels) {
     EXPECT_EQ(pixels, (std::vector<std::uint8_t>{3, 2, 1, 0, 30, 20, 10, 0}))
         << "the bottom row comes first and the fourth byte is 0";
 }
+
+TEST(InputEndsRun, FullScreenAnyInputAWindowItsControlsAHostNothing) {
+    const UserInput pressed[] = {UserInput::Key, UserInput::QuitKey, UserInput::Click, UserInput::CloseWindow};
+    const MousePoint origin{0, 0};
+    for (UserInput input : pressed) {
+        MousePoint reference = kNoMouseReference;
+        EXPECT_TRUE(InputEndsRun(OutputMode::FullScreen, input, 0, reference, origin));
+        EXPECT_EQ(InputEndsRun(OutputMode::Window, input, 5000, reference, origin),
+                  input == UserInput::QuitKey || input == UserInput::CloseWindow);
+        EXPECT_FALSE(InputEndsRun(OutputMode::Root, input, 5000, reference, origin));
+        EXPECT_FALSE(InputEndsRun(OutputMode::WindowId, input, 5000, reference, origin));
+    }
+    MousePoint reference = kNoMouseReference;
+    EXPECT_FALSE(InputEndsRun(OutputMode::FullScreen, UserInput::Motion, 500, reference, {300, 300}));
+    EXPECT_FALSE(InputEndsRun(OutputMode::FullScreen, UserInput::Motion, 1500, reference, {900, 300}))
+        << "the first movement after the grace period takes the reference";
+    EXPECT_FALSE(InputEndsRun(OutputMode::FullScreen, UserInput::Motion, 1600, reference, {915, 315}));
+    EXPECT_TRUE(InputEndsRun(OutputMode::FullScreen, UserInput::Motion, 1700, reference, {884, 300}))
+        << "16 pixels to the left, on a monitor left of the first";
+    EXPECT_FALSE(InputEndsRun(OutputMode::Window, UserInput::Motion, 5000, reference, {0, 0}));
+}
+
+TEST(FrameConversion, XrgbRowsFollowThePitch) {
+    FirePalette palette{};
+    palette.entries[1] = PaletteEntry{0x12, 0x34, 0x56, 0x99};
+    palette.entries[200] = PaletteEntry{0xFF, 0x80, 0x01, 0};
+    std::uint32_t colours[256];
+    PaletteToXrgb(palette, colours);
+    EXPECT_EQ(colours[1], 0xFF123456u);
+    EXPECT_EQ(colours[200], 0xFFFF8001u);
+    const std::uint8_t frame[] = {1, 200, 0, 200, 1, 1};  // 3 x 2
+    std::vector<std::uint32_t> pixels(8, 0xEEEEEEEEu);    // rows 16 bytes apart
+    IndexedToXrgb(frame, 3, 2, colours, reinterpret_cast<std::uint8_t*>(pixels.data()), 16);
+    EXPECT_EQ(pixels, (std::vector<std::uint32_t>{0xFF123456u, 0xFFFF8001u, 0xFF000000u, 0xEEEEEEEEu, 0xFFFF8001u,
+                                                   0xFF123456u, 0xFF123456u, 0xEEEEEEEEu}));
+}
+

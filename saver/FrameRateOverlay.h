@@ -1,0 +1,24 @@
+#pragma once
+#include <cstdint>
+
+// Counts the frames shown and gives their rate over the last whole second.
+class FrameRateMeter {
+public:
+    void CountFrame(long long nowMilliseconds);
+    // Frames per second; 0 until a second has passed.
+    double Rate() const { return m_dRate; }
+
+private:
+    long long m_nSecondStart = -1;
+    int m_nFrames = 0;
+    double m_dRate = 0;
+};
+
+// Writes `text` in the built-in 8 x 16 font into 32-bit pixels (rows `pitch`
+// bytes apart), white on a black box whose top-left corner is at (x, y), each
+// font pixel `scale` x `scale` screen pixels; what falls outside is left out.
+void DrawOverlayText(std::uint32_t* pixels, int width, int height, int pitch, int x, int y, int scale,
+                     const char* text);
+
+// The frame rate in the top-left corner, scaled to stay readable on large frames.
+void DrawFrameRate(std::uint32_t* pixels, int width, int height, int pitch, double rate);
