@@ -1,0 +1,40 @@
+#pragma once
+#include "platform/x11/X11Display.h"
+#include "saver/CloseRules.h"
+#include "saver/FrameRateOverlay.h"
+#include "saver/RenderLoop.h"
+#include "saver/SaverOptions.h"
+#include "saver/sdl/SaverScreen.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+union SDL_Event;
+
+// One run of the native saver: its screens, the input that may end it and
+// the frame rate. Each frame it reads the window system's events, then
+// steps and shows every screen in turn; ending the run is asking the render
+// loop to stop.
+class SdlSaver : public FrameRenderer {
+public:
+    explicit SdlSaver(const SaverOptions& options) : m_Options(options) {}
+
+    // Plans and opens every screen; false with one line in `error`.
+    bool Open(std::string& error);
+    int RenderFrame() override;
+
+private:
+    void Handle(const SDL_Event& event, long long now);
+    void FollowForeignWindow(SaverScreen& screen);
+    SaverScreen* ScreenOf(unsigned windowId);
+
+    const SaverOptions& m_Options;
+    X11Display m_X11;
+    bool m_bX11 = false;
+    bool m_bWatching = false;
+    std::vector<std::unique_ptr<SaverScreen>> m_Screens;
+    MousePoint m_MouseReference = kNoMouseReference;
+    long long m_nStartTicks = 0;
+    FrameRateMeter m_FrameRate;
+};

@@ -1,0 +1,19 @@
+#include "saver/sdl/StopSignals.h"
+#include "saver/RenderLoop.h"
+
+#include <csignal>
+
+namespace {
+static_assert(std::atomic<int>::is_always_lock_free, "the stop flag is set from a signal handler");
+
+void RequestStop(int) { SaverFlags().stopRequested = 1; }
+}  // namespace
+
+void InstallStopSignals() {
+    SaverFlags();  // the flags exist before a signal can arrive
+    struct sigaction action {};
+    action.sa_handler = RequestStop;
+    sigemptyset(&action.sa_mask);
+    sigaction(SIGTERM, &action, nullptr);
+    sigaction(SIGINT, &action, nullptr);
+}

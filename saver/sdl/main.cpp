@@ -1,0 +1,66 @@
+// emberlux: the native fire screen saver for Linux. Full screen on every
+// monitor, in an ordinary window, or as a screen saver host's display mode
+// drawing into the root window or a window it names.
+#include "engine/CrtRandom.h"
+#include "engine/RandomTable.h"
+#include "platform/x11/X11Display.h"
+#include "saver/SaverOptions.h"
+#include "saver/sdl/SdlSaver.h"
+#include "saver/sdl/StopSignals.h"
+#include "settings/RegistryStore.h"
+
+#include <SDL.h>
+
+#include <cstdio>
+#include <ctime>
+
+namespace {
+int Fail(int code, const std::string& message) {
+    std::fprintf(stderr, "emberlux: %s\n", message.c_str());
+    return code;
+}
+
+// The run itself, between SDL's start and end: 0 when it ended as asked, 1 when it could not start.
+int Run(const SaverOptions& options) {
+    SdlSaver saver(options);
+    std::string error;
+    if (!saver.Open(error)) return Fail(1, error);
+    RenderFlags& flags = SaverFlags();
+    flags.running = 1;
+    RunRenderLoop(flags, saver, options.frameFloorMs);
+    return 0;
+}
+}  // namespace
+
+int main(int argc, char** argv) {
+    SaverOptions options;
+    std::string error;
+    if (!ParseSaverOptions(argc, argv, options, error)) return Fail(2, error);
+    if (options.help) {
+        std::fputs(kSaverUsage, stdout);
+        return 0;
+    }
+    InstallStopSignals();
+    CrtSrand(options.settings.hasSeed ? options.settings.seed : static_cast<std::uint32_t>(std::time(nullptr)));
+    RandomTable::Fill();
+    // The host decides when its display mode ends: SDL must neither hold off
+    // the screen saver nor turn signals into its own quit events.
+    SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    // Full-screen windows on several monitors take the focus from each other.
+    SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
+    if (options.mode == OutputMode::Root || options.mode == OutputMode::WindowId) {
+        SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11");
+        // Drawn with plain X requests: another program's window may have no
+        // visual for OpenGL, and SDL would otherwise draw through it.
+        SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    }
+    if (SDL_Init(SDL_INIT_VIDEO) != 0) return Fail(1, std::string("cannot open the display: ") + SDL_GetError());
+    // In place of SDL's own handler, which on the first X error (a window the
+    // host has destroyed) asks the server for more and can hang the process.
+    InstallX11ErrorHandler();
+    const int code = Run(options);
+    RegistryStore::Release();
+    SDL_Quit();
+    return code;
+}
