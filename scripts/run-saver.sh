@@ -1,40 +1,35 @@
 #!/usr/bin/env bash
-# Builds Emberlux.scr and runs it full screen under Wine, as Windows would
-# start it (/s): any key, click or mouse movement ends it. On a machine with no
-# display it runs in a virtual one for ten seconds and saves a screenshot.
-# Usage: scripts/run-saver.sh [SWITCH]   (default /s; /c settings, /a password)
+# SPDX-License-Identifier: GPL-2.0-or-later
+# Builds the native saver and runs it on this display, full screen on every
+# monitor: any key, a click or a mouse movement of more than 15 pixels ends
+# it. Options go to the saver (--window, --fps, --set FireWorkCount=20, ...).
+# On a machine with no display it runs in a virtual one for ten seconds and
+# saves a screenshot as build/saver.png. The Windows saver under Wine:
+# scripts/run-windows-saver.sh.
+# Usage: scripts/run-saver.sh [OPTION]...
 set -euo pipefail
 cd "$(dirname "$0")/.."
-switch=${1:-/s}
 if [ "${EMBERLUX_SKIP_INSTALL:-0}" != 1 ]; then
   bash scripts/install-deps.sh >/dev/null
 fi
-cmake --preset win-x86_64 >/dev/null
-cmake --build build/win-x86_64 -j"$(nproc)" --target Emberlux >/dev/null
-scr=build/win-x86_64/saver/win32/Emberlux.scr
-export WINEDEBUG=-all WINEPREFIX=${WINEPREFIX:-$HOME/.wine-emberlux} WINELOADER=/usr/lib/wine/wine64
-source scripts/wine-env.sh
-wine_quiet_audio
-# A Wine session left from another display would not show our window on this one.
-wineserver -k 2>/dev/null || true
-wineserver -w 2>/dev/null || true
-if [ -n "${DISPLAY:-}" ]; then
-  echo "Starting $scr $switch; press any key to end it."
-  exec /usr/lib/wine/wine64 "$scr" "$switch"
+cmake --preset linux-release >/dev/null
+cmake --build build/linux-release -j"$(nproc)" --target emberlux >/dev/null
+saver=build/linux-release/saver/sdl/emberlux
+if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
+  echo "Starting $saver $*; any key ends it."
+  exec "$saver" "$@"
 fi
 shot=$(realpath -m build/saver.png)
 number=$(mktemp)
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$number" >/dev/null 2>&1 &
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$number" >/dev/null 2>&1 &
 xvfb=$!
-trap 'kill $xvfb 2>/dev/null; wineserver -k 2>/dev/null; rm -f "$number"' EXIT
+trap 'kill $xvfb 2>/dev/null; rm -f "$number"' EXIT
 for _ in $(seq 50); do [ -s "$number" ] && break; sleep 0.1; done
 export DISPLAY=:$(cat "$number")
-/usr/lib/wine/wine64 wineboot -i >/dev/null 2>&1
-/usr/lib/wine/wine64 reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
-/usr/lib/wine/wine64 "$scr" "$switch" &
-saver=$!
+SDL_AUDIODRIVER=dummy "$saver" "$@" &
+saver_pid=$!
 sleep 10
 import -window root "$shot"
 xdotool key space
-wait "$saver" || true
+wait "$saver_pid" || true
 echo "No display here: the saver ran for ten seconds in a virtual one. Its screen is in $shot"
