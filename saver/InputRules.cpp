@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "saver/InputRules.h"
 
 bool InputEndsRun(OutputMode mode, UserInput input, long long millisecondsSinceStart, MousePoint& reference,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "TestSupport.h"
 #include "saver/RunSettings.h"
 #include "settings/MemoryRegistry.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The xscreensaver settings description of the native saver: every control
 // must hand the saver an option it takes, name a real setting, stay inside the
 // values the setting may take, and leave the saver's own default alone when it

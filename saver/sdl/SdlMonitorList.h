@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 #include "platform/x11/X11Display.h"
 #include "saver/MonitorLayout.h"

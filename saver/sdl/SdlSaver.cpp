@@ -1,7 +1,8 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "saver/sdl/SdlSaver.h"
 #include "saver/InputRules.h"
 #include "saver/RunSettings.h"
-#include "saver/sdl/ScreenPlans.h"
+#include "saver/sdl/RunPlan.h"
 
 #include <SDL.h>
 #include <SDL_syswm.h>

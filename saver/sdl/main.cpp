@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // emberlux: the native fire screen saver for Linux. Full screen on every
 // monitor, in an ordinary window, or as a screen saver host's display mode
 // drawing into the root window or a window it names.

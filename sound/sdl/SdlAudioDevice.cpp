@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The audio device of the native Linux saver: one SDL output stream into
 // which the sounds that play are mixed. No audio device means silence.
 #include "sound/AudioDevice.h"

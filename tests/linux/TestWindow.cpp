@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // X windows for the end-to-end tests of the native saver.
 //   emberlux-test-window X Y WIDTH HEIGHT RRGGBB
 //       a window of another program, in one colour, placed exactly; prints its

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # End-to-end tests of the native saver in a virtual X display: the full-screen
 # run and what ends it, the desktop behind the fire, drawing into a window of
 # another program, the ordinary window, bad options, a broken settings file,

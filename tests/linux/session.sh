@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Sourced by the native saver's end-to-end scripts: a virtual X display of
 # their own, pictures of its screen, and the bookkeeping of the checks.
 #   session_begin NAME          starts Xvfb; $work is a scratch folder

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # The native saver under the real xscreensaver daemon in a virtual X display:
 # with emberlux the one display mode, `xscreensaver-command -activate` shows
 # its fire with the desktop (from the screenshot the daemon saved before it

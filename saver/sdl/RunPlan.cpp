@@ -1,4 +1,5 @@
-#include "saver/sdl/ScreenPlans.h"
+// SPDX-License-Identifier: GPL-2.0-or-later
+#include "saver/sdl/RunPlan.h"
 #include "saver/MonitorLayout.h"
 #include "saver/sdl/SdlMonitorList.h"
 
