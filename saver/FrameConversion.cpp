@@ -40,19 +40,3 @@ void IndexedToBottomUpRgb(const std::uint8_t* indexes, int width, int height, co
     IndexedToPixels(indexes, width, height, colours, pixels + (height - 1) * stride, -stride);
 }
 
-void PaletteToXrgb(const FirePalette& palette, std::uint32_t* colours) {
-    for (int i = 0; i < 256; ++i) {
-        const PaletteEntry& colour = palette.entries[i];
-        colours[i] = 0xFF000000u | static_cast<std::uint32_t>(colour.red) << 16 |
-                     static_cast<std::uint32_t>(colour.green) << 8 | colour.blue;
-    }
-}
-
-void IndexedToXrgb(const std::uint8_t* indexes, int width, int height, const std::uint32_t* colours,
-                   std::uint8_t* pixels, int pitch) {
-    for (int y = 0; y < height; ++y) {
-        const std::uint8_t* row = indexes + static_cast<std::size_t>(y) * width;
-        std::uint32_t* out = reinterpret_cast<std::uint32_t*>(pixels + static_cast<std::size_t>(y) * pitch);
-        for (int x = 0; x < width; ++x) out[x] = colours[row[x]];
-    }
-}

@@ -33,10 +33,3 @@ void IndexedToPixels(const std::uint8_t* indexes, int width, int height, const P
 void IndexedToBottomUpRgb(const std::uint8_t* indexes, int width, int height, const FirePalette& palette,
                           std::uint8_t* pixels);
 
-// The 32-bit colour of every palette index as 0xFFRRGGBB.
-void PaletteToXrgb(const FirePalette& palette, std::uint32_t* colours);
-
-// An indexed frame (top row first) to 32-bit pixels through `colours` (from
-// PaletteToXrgb), top row first, rows `pitch` bytes apart.
-void IndexedToXrgb(const std::uint8_t* indexes, int width, int height, const std::uint32_t* colours,
-                   std::uint8_t* pixels, int pitch);

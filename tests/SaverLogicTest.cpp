@@ -95,19 +95,3 @@ TEST(InputEndsRun, FullScreenAnyInputAWindowItsControlsAHostNothing) {
         << "16 pixels to the left, on a monitor left of the first";
     EXPECT_FALSE(InputEndsRun(OutputMode::Window, UserInput::Motion, 5000, reference, {0, 0}));
 }
-
-TEST(FrameConversion, XrgbRowsFollowThePitch) {
-    FirePalette palette{};
-    palette.entries[1] = PaletteEntry{0x12, 0x34, 0x56, 0x99};
-    palette.entries[200] = PaletteEntry{0xFF, 0x80, 0x01, 0};
-    std::uint32_t colours[256];
-    PaletteToXrgb(palette, colours);
-    EXPECT_EQ(colours[1], 0xFF123456u);
-    EXPECT_EQ(colours[200], 0xFFFF8001u);
-    const std::uint8_t frame[] = {1, 200, 0, 200, 1, 1};  // 3 x 2
-    std::vector<std::uint32_t> pixels(8, 0xEEEEEEEEu);    // rows 16 bytes apart
-    IndexedToXrgb(frame, 3, 2, colours, reinterpret_cast<std::uint8_t*>(pixels.data()), 16);
-    EXPECT_EQ(pixels, (std::vector<std::uint32_t>{0xFF123456u, 0xFFFF8001u, 0xFF000000u, 0xEEEEEEEEu, 0xFFFF8001u,
-                                                   0xFF123456u, 0xFF123456u, 0xEEEEEEEEu}));
-}
-

@@ -13,11 +13,16 @@ namespace {
 // How long a new window size must hold before the field is rebuilt for it
 // (a window being dragged larger changes its size many times a second).
 constexpr long long kSettleMs = 300;
+// The texture format of the 32-bit pixels IndexedToPixels writes: blue,
+// green, red and an unused byte in memory order.
+constexpr Uint32 kFieldPixelFormat =
+    SDL_BYTEORDER == SDL_LIL_ENDIAN ? SDL_PIXELFORMAT_RGB888 : SDL_PIXELFORMAT_BGRX8888;
 }  // namespace
 
-void ChooseFieldSize(int outputWidth, int outputHeight, int& fieldWidth, int& fieldHeight) {
-    fieldWidth = outputWidth;
-    fieldHeight = outputHeight;
+FieldSize ChooseFieldSize(int outputWidth, int outputHeight, const SettingsReader& settings) {
+    int renderScale = kRenderScaleAutomatic;
+    settings.GetInt(SettingId::RenderScale, renderScale);
+    return RenderFieldSize(outputWidth, outputHeight, ChooseRenderScale(renderScale, outputWidth, outputHeight));
 }
 
 SaverScreen::~SaverScreen() {
@@ -39,7 +44,9 @@ void SaverScreen::BuildEngine(int outputWidth, int outputHeight) {
     if (m_pTexture) SDL_DestroyTexture(m_pTexture);
     m_pTexture = nullptr;
     m_pEngine.reset();
-    ChooseFieldSize(outputWidth, outputHeight, m_nFieldWidth, m_nFieldHeight);
+    const FieldSize field = ChooseFieldSize(outputWidth, outputHeight, m_Settings);
+    m_nFieldWidth = field.width;
+    m_nFieldHeight = field.height;
     std::unique_ptr<CFireEngine> engine(new (std::nothrow) CFireEngine);
     if (!engine) return;
     Settings sized = m_Settings;
@@ -57,14 +64,14 @@ void SaverScreen::BuildEngine(int outputWidth, int outputHeight) {
     }
     FirePalette palette{};
     engine->CopyPalette(palette);
-    PaletteToXrgb(palette, m_Colours);
+    PaletteToPixels(palette, m_Colours);
     m_pEngine = std::move(engine);
     CreateTexture();
 }
 
 void SaverScreen::CreateTexture() {
     if (!m_pRenderer || !m_pEngine) return;
-    m_pTexture = SDL_CreateTexture(m_pRenderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING, m_nFieldWidth,
+    m_pTexture = SDL_CreateTexture(m_pRenderer, kFieldPixelFormat, SDL_TEXTUREACCESS_STREAMING, m_nFieldWidth,
                                    m_nFieldHeight);
     if (m_pTexture) SDL_SetTextureScaleMode(m_pTexture, SDL_ScaleModeLinear);
 }
@@ -108,13 +115,13 @@ void SaverScreen::Show(double frameRate) {
         if (m_pEngine->TakePaletteChanged()) {
             FirePalette palette{};
             m_pEngine->CopyPalette(palette);
-            PaletteToXrgb(palette, m_Colours);
+            PaletteToPixels(palette, m_Colours);
         }
         void* pixels = nullptr;
         int pitch = 0;
         if (SDL_LockTexture(m_pTexture, nullptr, &pixels, &pitch) == 0) {
-            IndexedToXrgb(m_Frame.data(), m_nFieldWidth, m_nFieldHeight, m_Colours, static_cast<std::uint8_t*>(pixels),
-                          pitch);
+            IndexedToPixels(m_Frame.data(), m_nFieldWidth, m_nFieldHeight, m_Colours, static_cast<std::uint8_t*>(pixels),
+                            pitch);
             if (frameRate >= 0)
                 DrawFrameRate(static_cast<std::uint32_t*>(pixels), m_nFieldWidth, m_nFieldHeight, pitch, frameRate);
             SDL_UnlockTexture(m_pTexture);
@@ -128,8 +135,8 @@ void SaverScreen::Show(double frameRate) {
 void SaverScreen::RebuildWhenSettled(long long now) {
     if (m_nResizedAt < 0 || now - m_nResizedAt < kSettleMs || !m_pRenderer) return;
     m_nResizedAt = -1;
-    int outputWidth = 0, outputHeight = 0, width = 0, height = 0;
+    int outputWidth = 0, outputHeight = 0;
     if (SDL_GetRendererOutputSize(m_pRenderer, &outputWidth, &outputHeight) != 0) return;
-    ChooseFieldSize(outputWidth, outputHeight, width, height);
-    if (width != m_nFieldWidth || height != m_nFieldHeight) BuildEngine(outputWidth, outputHeight);
+    const FieldSize field = ChooseFieldSize(outputWidth, outputHeight, m_Settings);
+    if (field.width != m_nFieldWidth || field.height != m_nFieldHeight) BuildEngine(outputWidth, outputHeight);
 }

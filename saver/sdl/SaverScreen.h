@@ -2,6 +2,8 @@
 #pragma once
 #include "engine/FireEngine.h"
 #include "platform/DesktopImage.h"
+#include "saver/FrameConversion.h"
+#include "saver/RenderScale.h"
 #include "settings/Settings.h"
 
 #include <cstdint>
@@ -60,11 +62,11 @@ private:
     SDL_Texture* m_pTexture = nullptr;
     std::unique_ptr<CFireEngine> m_pEngine;
     std::vector<std::uint8_t> m_Frame;
-    std::uint32_t m_Colours[256] = {};
+    PixelPalette m_Colours{};
     int m_nFieldWidth = 0, m_nFieldHeight = 0;
     long long m_nResizedAt = 0;  // the size is checked once at the start
 };
 
-// The size of the fire field behind an output of this size. Every field
-// size of the front-end is chosen here.
-void ChooseFieldSize(int outputWidth, int outputHeight, int& fieldWidth, int& fieldHeight);
+// The size of the fire field behind an output of this size, by the render
+// scale the settings ask for. Every field size of the front-end is chosen here.
+FieldSize ChooseFieldSize(int outputWidth, int outputHeight, const SettingsReader& settings);
