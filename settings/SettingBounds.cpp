@@ -28,6 +28,7 @@ const SettingBounds kBounds[] = {
     {SettingId::PaperBurn, 0, 1},
     {SettingId::TextSequence, 0, 1},
     {SettingId::RunPresetCycle, 0, 1},
+    {SettingId::RenderScale, 0, 4},
 };
 }  // namespace
 
