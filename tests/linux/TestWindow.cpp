@@ -28,6 +28,7 @@ int PaintRoot(Display* display, const char* left, const char* right) {
     XFillRectangle(display, picture, gc, static_cast<int>(width / 2), 0, width - width / 2, height);
     XSetWindowBackgroundPixmap(display, root, picture);
     XClearWindow(display, root);
+    XFreeGC(display, gc);
     XSetCloseDownMode(display, RetainPermanent);
     XCloseDisplay(display);
     return 0;
