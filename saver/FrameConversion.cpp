@@ -39,4 +39,3 @@ void IndexedToBottomUpRgb(const std::uint8_t* indexes, int width, int height, co
     const std::ptrdiff_t stride = 4 * static_cast<std::ptrdiff_t>(width);
     IndexedToPixels(indexes, width, height, colours, pixels + (height - 1) * stride, -stride);
 }
-

@@ -32,4 +32,3 @@ void IndexedToPixels(const std::uint8_t* indexes, int width, int height, const P
 // pixels (blue, green, red, 0), bottom row first.
 void IndexedToBottomUpRgb(const std::uint8_t* indexes, int width, int height, const FirePalette& palette,
                           std::uint8_t* pixels);
-
