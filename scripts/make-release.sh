@@ -5,8 +5,7 @@
 #   Emberlux-<version>-windows.zip   both screen savers (x86_64 and i686), each
 #                                    with the sample palettes, README, LICENSE,
 #                                    notices
-#   *.deb                            the Linux package, once the native saver
-#                                    has one (see below)
+#   emberlux_<version>_amd64.deb     the native Linux saver's package
 #   SHA256SUMS                       the checksums of all of them
 # The build runs in a fresh export of HEAD with build folders of its own, so
 # neither uncommitted changes nor earlier builds reach the release; a working
@@ -43,18 +42,12 @@ cp README.md THIRD-PARTY-NOTICES.md "$stage/"
 cp LICENSE "$stage/LICENSE.txt"
 (cd "$tree/stage" && python3 -m zipfile -c "$tree/$name-windows.zip" "$name")
 
-# The Linux package joins the release here: once the native saver's build
-# sets up CPack, its .deb is built and taken; until then there is none.
 echo "== Linux package"
-debs=()
 cmake --preset linux-release >/dev/null
-if [ -f build/linux-release/CPackConfig.cmake ]; then
-  cmake --build build/linux-release -j"$JOBS" >/dev/null
-  (cd build/linux-release && cpack -G DEB >/dev/null)
-  mapfile -t debs < <(find build/linux-release -maxdepth 1 -name '*.deb')
-else
-  echo "no Linux package yet (the build has no CPack set-up)"
-fi
+cmake --build build/linux-release -j"$JOBS" >/dev/null
+(cd build/linux-release && cpack -G DEB >/dev/null)
+mapfile -t debs < <(find build/linux-release -maxdepth 1 -name '*.deb')
+[ ${#debs[@]} = 1 ] || { echo "make-release: expected one .deb, found ${#debs[@]}" >&2; exit 1; }
 
 rm -rf "$repo/dist"
 mkdir -p "$repo/dist"

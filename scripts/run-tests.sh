@@ -4,8 +4,8 @@
 # tests under AddressSanitizer and UndefinedBehaviorSanitizer, the threads'
 # tests under ThreadSanitizer, the fuzz targets for a bounded time
 # (EMBERLUX_FUZZ_SECONDS each, default 20), the Windows unit tests under Wine,
-# the check that every build draws the same frames, the saver, its sheet and
-# the installer end to end.
+# the check that every build draws the same frames, the native saver (alone and
+# under xscreensaver), the Windows saver, its sheet and the installer end to end.
 # Ends with one line "tests: N passed, N failed, N skipped"; exits non-zero on
 # any failure.
 set -uo pipefail
@@ -57,6 +57,9 @@ run_script() {
   if [ "$status" = 0 ] && [ -n "$count" ]; then pass "$count"; else fail "$label"; fi
 }
 
+echo "== the Debian package of the native saver"
+(cd build/linux-release && cpack -G DEB) || fail "the Debian package"
+
 run_ctest "Linux unit tests (AddressSanitizer, UndefinedBehaviorSanitizer)" build/linux-debug
 
 if cmake --preset linux-tsan >/dev/null && cmake --build --preset linux-tsan -j"$jobs"; then
@@ -103,6 +106,8 @@ for script in e2e config-e2e monitors-e2e; do
     run_script "$script" "$script ($arch)" bash "tests/win32/$script.sh" "build/$arch"
   done
 done
+run_script linux-e2e "the native saver end to end" bash tests/linux/e2e.sh build/linux-release
+run_script xscreensaver-e2e "the native saver under xscreensaver" bash tests/linux/xscreensaver-e2e.sh build/linux-release
 run_script sheet-check "the dialogs at 96, 120, 144 and 192 DPI" bash tests/dpi/sheet-check.sh build/win-x86_64
 run_script installer installer bash tests/installer/installer-e2e.sh
 
