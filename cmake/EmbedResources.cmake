@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Built-in data of the program, one line per resource: type, numeric id, file below resources/.
 # On Windows they become real Win32 resources (a generated .rc compiled by windres); elsewhere
 # they are compiled into the program as byte arrays with a lookup table.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "config/BackgroundRules.h"
 
 static int Blend(int from, int to, int step, int steps) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "config/DpiRules.h"
 
 int ScaleToDpi(int pixels, int dpi) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
 // Pixel sizes of the configuration dialogs at the DPI of their monitor. The

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The passes with 32-byte AVX2 vectors. This unit alone is built with AVX2
 // (where the build allows it), and runs only when the processor has it.
 #include "engine/PassTables.h"

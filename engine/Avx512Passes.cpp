@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The AVX2 passes with the palette look-up in 64-byte AVX-512 vectors: the
 // palette stays in registers as four byte tables, one per channel, read by
 // two-register byte permutes (VBMI). This unit alone is built with AVX-512

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The engine's desktop layer at work: the paper burn, the switch-off of the
 // desktop once it has burnt, and the output with or without the desktop.
 #include "engine/DesktopLayer.h"

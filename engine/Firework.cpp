@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "engine/Firework.h"
 #include "engine/RandomTable.h"
 #include "sound/SoundPlayer.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "engine/FlamingText.h"
 #include "engine/GlowSpot.h"
 #include "engine/RandomTable.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "engine/GlowSpot.h"
 #include "engine/FirePasses.h"
 #include "engine/PassTables.h"

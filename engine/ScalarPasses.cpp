@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "engine/DesktopLayer.h"
 #include "engine/FireField.h"
 #include "engine/PassTables.h"

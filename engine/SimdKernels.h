@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The vector passes, written once over a set of vector operations `Ops`
 // (SSE2 with 16-byte vectors, AVX2 with 32-byte ones). Each translation unit

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "engine/Sparkle.h"
 #include "engine/RandomTable.h"
 

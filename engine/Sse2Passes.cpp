@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The passes with 16-byte SSE2 vectors, the baseline of every x86 build.
 #include "engine/PassTables.h"
 

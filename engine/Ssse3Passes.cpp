@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The SSE2 passes with the turbulence remap by byte shuffles, which SSSE3
 // adds. This unit alone is built with SSSE3, and runs only where the
 // processor has it; 16-byte vectors need no more stack alignment than SSE2.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "palette/PaletteFolder.h"
 #include "palette/FirePalette.h"
 #include "platform/FolderListing.h"

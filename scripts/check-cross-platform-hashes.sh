@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # One seed must give the same frames on every build: runs the same fires with
 # the Linux renderer and with the Windows renderers under Wine and compares
 # their hash lines. The first run has fireworks, the paper burn, the desktop

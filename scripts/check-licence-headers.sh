@@ -22,7 +22,7 @@ is_source() {
     tests/data/* | *.txt | *.md | *.json | *.png | *.gif | *.bmp | *.ico | *.wav | *.pal | *.fnt | *.bin | *.ppm)
       return 1 ;;
   esac
-  [ "$(head -c 2 "$1")" = '#!' ]
+  [ "$(head -c 2 "$1" | tr -d '\0')" = '#!' ]
 }
 
 checked=0

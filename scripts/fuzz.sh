@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Builds the libFuzzer targets of tests/fuzz (preset linux-fuzz: clang with
 # AddressSanitizer and UndefinedBehaviorSanitizer) and runs each for SECONDS
 # (default 60), starting from its checked-in seeds. The inputs it learns stay

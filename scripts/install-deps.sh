@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Installs what building and testing Emberlux! needs on Debian: compilers for
 # Linux and for Windows (MinGW-w64), test and benchmark libraries, the picture
 # libraries of the renderer, and Wine with a virtual X display for the Windows

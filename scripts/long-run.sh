@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Runs the fire engine at 64x48 with every effect on for FRAMES frames
 # (default 10 million) in emberlux-frames built with UndefinedBehaviorSanitizer
 # (optimised, stopping at the first report). Along the way the random cursor

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Measures what the running saver costs: Emberlux.scr under Wine in a virtual
 # display of 1920x1080 and of 3840x2160, with a new installation's settings
 # (the automatic render scale burns a 1920x1080 field on the larger screen),

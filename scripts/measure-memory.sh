@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Measures whether Emberlux.scr's memory stays flat under Wine, in a virtual
 # 1920x1080 display of its own:
 #   - a full-screen run (/s) of MINUTES minutes (default 10): the resident size

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Writes values of the wrong type or size into a scratch key of the tests' Wine
 # registry for the Windows store tests (tests/win32/PreparedRegistryTest.cpp).
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Builds the headless renderer and burns the default fire into an animated GIF.
 # Usage: scripts/render-fire.sh [WIDTHxHEIGHT] [FRAMES] [OUTPUT.gif]
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Installs what is needed, builds every target (Linux debug with sanitizers,
 # Linux release, Windows i686 and x86_64) and runs every test: the Linux unit
 # tests under AddressSanitizer and UndefinedBehaviorSanitizer, the threads'
@@ -94,6 +95,9 @@ for arch in win-x86_64 win-i686; do
   count=$(sed -n 's/^\[  PASSED  \] \([0-9]*\) tests\?\..*/\1/p' "$log")
   if [ "$status" = 0 ] && [ -n "$count" ]; then pass "$count"; windows_count=$count; else fail "Windows unit tests ($arch)"; fi
 done
+
+echo "== licence lines"
+if bash scripts/check-licence-headers.sh; then pass 1; else fail "a licence line in every source file"; fi
 
 bash scripts/check-cross-platform-hashes.sh
 hash_status=$?

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Builds Emberlux.scr and runs it full screen under Wine, as Windows would
 # start it (/s): any key, click or mouse movement ends it. On a machine with no
 # display it runs in a virtual one for ten seconds and saves a screenshot.

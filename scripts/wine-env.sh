@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Sourced by the scripts that run our Windows programs under Wine.
 #   wine_test_prefix        the tests' own Wine prefix (never the user's): build/wine-prefix
 #                           of this checkout, or $EMBERLUX_TEST_WINEPREFIX

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Runs a Windows program of ours under Wine, in the tests' own Wine prefix,
 # with the loader that matches it: the 64-bit loader for x86_64 programs, the
 # 32-bit one for i686 programs. Exits 125 when this machine cannot run 32-bit

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Load, Save and the preset selection of the settings record.
 #include "settings/LoadNormalisation.h"
 #include "settings/InstallDirectory.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The paper burn's search by blocks against a search of whole rows.
 #include "engine/BurnBlocks.h"
 #include "engine/DesktopLayer.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Every vector level of the engine's passes against the scalar reference, on
 // random data of many widths (below, at and past the vector widths, and
 // widths that are no multiple of 16 or 32), and whole fires frame by frame.

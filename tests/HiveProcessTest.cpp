@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The hive file shared by real processes: writers killed in the middle of a
 // save, and two writers saving at the same time.
 #include "settings/RegHiveFormat.h"

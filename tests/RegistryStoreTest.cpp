@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "palette/PaletteFolder.h"
 #include "platform/Paths.h"
 #include "platform/ProgramPath.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "platform/Paths.h"
 #include "settings/LoadNormalisation.h"
 #include "settings/SettingsSnapshot.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The protocol between the window's thread and the render or preview thread,
 // driven from several threads over a fake output. Built with the other tests
 // and alone under ThreadSanitizer (preset linux-tsan): the fake output is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "config/win32/ChangePasswordDlg.h"
 #include "platform/MessageBox.h"
 #include "resources/win32/resource.h"

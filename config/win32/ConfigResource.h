@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Numbers of the configuration sheet's resources: its dialogs, pictures,
 // icons, strings and the controls of each dialog.
 #pragma once

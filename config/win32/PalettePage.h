@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 #include "config/win32/PaletteEditor.h"
 #include "config/win32/TexturedPage.h"

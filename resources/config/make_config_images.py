@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-2.0-or-later
 """Writes the pictures of the configuration sheet into this folder.
 
   background.bmp   469 x 432, 8 bits: a grey marble with carved frames for

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-2.0-or-later
 """Writes cp866.fnt and cp437.fnt, the built-in 8x16 bitmap fonts for text in flames.
 
 Each file is 256 glyphs of 16 bytes (4096 bytes): glyph g, the character with

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-2.0-or-later
 """Writes emberlux.ico: a flame on a dark ember, at 16, 32 and 48 pixels.
 
 Each size is drawn from the same shape: a teardrop flame whose heat falls

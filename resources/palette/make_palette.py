@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-2.0-or-later
 """Writes fire.pal, the built-in fire palette: 256 red, green, blue triples.
 
 The colours run from black through dark red, red, orange and yellow to

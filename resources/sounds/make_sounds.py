@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-2.0-or-later
 """Writes the built-in sounds: fire_loop.wav and explosion_a/b/c.wav.
 
 Every file is PCM, mono, 8-bit unsigned (silence 128), 11025 samples per

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-2.0-or-later
 """Writes height_field.bin, the built-in 640x480 height field for turbulence.
 
 One byte per pixel, row-major, top row first. The field is a mid-grey ground

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Numbers of the Windows resources: dialogs, their controls and the strings.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "saver/win32/CinderwellWnd.h"
 #include "platform/MessageBox.h"
 #include "saver/win32/FullScreenRun.h"

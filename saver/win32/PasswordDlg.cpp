@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "saver/win32/PasswordDlg.h"
 #include "platform/MessageBox.h"
 #include "resources/win32/resource.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "saver/win32/PreviewWnd.h"
 #include "saver/FrameConversion.h"
 #include "saver/win32/WindowObject.h"

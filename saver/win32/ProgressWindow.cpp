@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "saver/win32/ProgressWindow.h"
 #include "resources/win32/resource.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Emberlux.scr: starts one of the four screen-saver modes the command line asks
 // for and runs the message loop while a saver or preview window lives.
 #include "config/win32/ChangePasswordDlg.h"

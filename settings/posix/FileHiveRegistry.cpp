@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "settings/posix/FileHiveRegistry.h"
 #include "settings/RegHiveFormat.h"
 #include "settings/posix/FileLock.h"

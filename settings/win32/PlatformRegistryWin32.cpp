@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "settings/InstallDirectory.h"
 #include "settings/RegistryStore.h"
 #include "settings/win32/Win32Registry.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Tinting and tiling of the sheet's background picture.
 #include "config/BackgroundRules.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Pixel sizes of the configuration dialogs at the DPI of their monitor.
 #include "config/DpiRules.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Smooth resizing of the page icons' drawings.
 #include "config/ImageResample.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Names typed for palette files and presets, and the preset list's selection.
 #include "config/NameRules.h"
 

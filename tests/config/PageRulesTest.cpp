@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Value labels, the Min and Max rule and the text list of the pages.
 #include "config/PageRules.h"
 

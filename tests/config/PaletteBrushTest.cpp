@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The palette editor's brush and the mapping of mouse positions to entries.
 #include "config/PaletteBrush.h"
 

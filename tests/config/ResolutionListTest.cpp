@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The display sizes the left panel offers and which entry it selects.
 #include "config/ResolutionList.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Checks the dialogs of Emberlux.scr at the DPI this process runs with:
 //   - the configuration sheet of a running "Emberlux.scr /c": one row of tabs,
 //     the panel, pages and buttons inside the sheet and apart, every control

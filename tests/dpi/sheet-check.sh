@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # The dialogs of Emberlux.scr at several DPIs under Wine, in a virtual X
 # display of its own: for each DPI the configuration sheet (/c) is opened and
 # tests/dpi/SheetCheck.exe checks it and the other dialogs (one row of tabs,

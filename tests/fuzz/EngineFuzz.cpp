@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The fire engine on any settings record: every setting from the fuzzer
 // (extreme and negative values, long strings, any palette file), any random
 // table cursor and any desktop photograph, at a size from 1 x 2 to 64 x 48:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Flaming text of any bytes: through the conversion to the font's OEM code
 // page (a Western and a Cyrillic system language) and the glyph lookup, then
 // drawn for a few frames on a small field with any options.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // emberlux-frames' command line: any words (split at zero bytes) end in a
 // run within its limits or in a reason. Settings load from a store in memory.
 #include "settings/MemoryRegistry.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The settings hive as a user or another program may leave it: whatever
 // parses saves and parses back to the same keys and values, and a record
 // loads from it, cycles its presets and saves into it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Palette files as users keep them: any bytes read into a palette, which
 // writes back as the file's first 768 bytes (a short file padded with 255).
 #include "palette/PaletteFile.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The desktop picture emberlux-frames is given: any bytes either read as a
 // picture of the size its header gives, or refused with a reason.
 #include "tests/fuzz/FuzzInput.h"

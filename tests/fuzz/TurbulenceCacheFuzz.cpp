@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // A turbulence cache file of any content met by a map of any small size:
 // loaded only when every entry lies inside the field, otherwise deleted.
 #include "engine/TurbulenceMap.h"

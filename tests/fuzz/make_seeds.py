@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-2.0-or-later
 """Writes the seed corpora of the fuzz targets into corpus/NAME/ beside this script."""
 import os
 import struct

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Drives the configuration sheet of a running Emberlux.scr /c from the
 // end-to-end test: finds the sheet by its caption and manipulates its pages'
 // controls by id with the messages a user's actions would produce.

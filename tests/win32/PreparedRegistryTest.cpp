@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Values written beforehand with the reg tool (scripts/prepare-wine-registry.sh)
 // with types and sizes our own code would never write.
 #include "settings/Presets.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // A stand-in for the Screen Saver Settings dialog: a window with a 240x180
 // client area holding a preview, which runs until a stop file appears (or a
 // minute has passed). It prints "client X Y W H" (the client area on the

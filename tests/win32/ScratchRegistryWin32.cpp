@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "settings/win32/Win32Registry.h"
 #include "tests/ScratchRegistry.h"
 

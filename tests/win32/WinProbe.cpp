@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // What the end-to-end tests of the saver ask Windows (Wine) directly:
 //
 //   WinProbe monitors                 the monitors as Windows sees them: "monitors N", then

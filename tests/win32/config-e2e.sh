@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # End-to-end tests of the configuration sheet of Emberlux.scr (/c) under Wine
 # in a virtual X display: the sheet and its pages with their controls, sliders,
 # boxes and the preset toolbar changing the settings, OK writing them to the

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # End-to-end tests of Emberlux.scr under Wine on a virtual 1024x768 display:
 # the full-screen run on both output paths and each way of ending it, the
 # desktop showing through the fire, the preview inside a host window, the

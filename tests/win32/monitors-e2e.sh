@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # End-to-end tests of Emberlux.scr under Wine on two monitors (Xephyr screens
 # joined by Xinerama): a window with its own fire on each monitor, each
 # monitor's own part of the desktop behind it, the ways to end a run from the

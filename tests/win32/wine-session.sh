@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Sourced by the end-to-end scripts: a Wine session of the tests' own prefix
 # on a virtual X display of its own, and the bookkeeping of the checks.
 #   wine_session_begin NAME PROGRAM CHECKS

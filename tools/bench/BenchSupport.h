@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // What the benchmarks share: the time of a memcpy of the same bytes, which
 // each pass is reported against, and fields of random heat.

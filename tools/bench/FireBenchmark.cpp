@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The full default fire as a saver shows it: Step, RenderTo and the
 // conversion to 32-bit pixels, at common screen sizes, while the paper burns
 // (the desktop mixed in) and once it has burnt; and on a 4K screen at the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Each hot pass of a frame at 1920 x 1080 and 3840 x 2160, at every level of
 // instructions, reported as a multiple of a memcpy of the bytes it covers.
 #include "engine/RandomTable.h"

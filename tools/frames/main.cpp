@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // emberlux-frames: runs the fire engine without a window and writes what it
 // shows as frame hashes, raw indexed frames, an animated GIF or a PNG.
 #include "tools/frames/FramesRun.h"
