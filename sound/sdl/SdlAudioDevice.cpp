@@ -101,7 +101,7 @@ public:
     };
 
     SampleMixer& Mixer() { return m_Mixer; }
-    const SDL_AudioSpec& Spec() const { return m_Spec; }
+    const SDL_AudioSpec& Format() const { return m_Spec; }
 
 private:
     static void SDLCALL Callback(void* userdata, Uint8* stream, int length) {
@@ -122,7 +122,7 @@ CSdlAudioBuffer::~CSdlAudioBuffer() {
 
 int CSdlAudioBuffer::Fill(const unsigned char* samples, std::uint32_t size) {
     const SDL_AudioFormat source = m_Format.nBitsPerSample == 8 ? AUDIO_U8 : AUDIO_S16LSB;
-    const SDL_AudioSpec& output = m_Device.Spec();
+    const SDL_AudioSpec& output = m_Device.Format();
     SDL_AudioCVT convert;
     if (SDL_BuildAudioCVT(&convert, source, m_Format.bStereo ? 2 : 1, static_cast<int>(m_Format.nSampleRate),
                           output.format, output.channels, output.freq) < 0)
