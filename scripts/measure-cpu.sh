@@ -1,11 +1,16 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-2.0-or-later
-# Measures what the running saver costs: Emberlux.scr under Wine in a virtual
-# display of 1920x1080 and of 3840x2160, with a new installation's settings
-# (the automatic render scale burns a 1920x1080 field on the larger screen),
-# for SECONDS each (default 10) once the fire burns. Prints the share of one
-# core taken by the saver's process, and by the X server and wineserver beside
-# it. Not a test: the figures depend on the machine.
+# Measures what the running saver costs, each for SECONDS (default 10) once
+# the fire burns, and prints the share of one core taken:
+#   - Emberlux.scr under Wine in a virtual display of 1920x1080 and of
+#     3840x2160, with a new installation's settings (the automatic render scale
+#     burns a 1920x1080 field on the larger screen), beside the X server and
+#     wineserver;
+#   - the native saver and xflame (Debian's xscreensaver-data-extra, installed
+#     here when missing), each unpaced in the root window of a virtual
+#     1920x1080 display with its frame rate shown; the corner with the rate is
+#     kept as build/measure-cpu/NAME.png.
+# Not a test: the figures depend on the machine.
 # Usage: scripts/measure-cpu.sh [SECONDS]
 set -uo pipefail
 cd "$(dirname "$0")/.."
@@ -65,6 +70,42 @@ measure() {  # measure WxH
   wait 2>/dev/null
 }
 
+# An unpaced native saver in the root window of a 1920x1080 display.
+measure_native() {  # measure_native NAME PROGRAM ARGS...
+  local name=$1 number xvfb program t0 t1
+  shift
+  number=$(mktemp)
+  Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp 3>"$number" >/dev/null 2>&1 &
+  xvfb=$!
+  for _ in $(seq 50); do [ -s "$number" ] && break; sleep 0.1; done
+  DISPLAY=:$(cat "$number") "$@" >/dev/null 2>&1 &
+  program=$!
+  sleep 3
+  t0=$(cpu_ticks "$program")
+  sleep "$seconds"
+  t1=$(cpu_ticks "$program")
+  DISPLAY=:$(cat "$number") import -window root -crop 400x120+0+0 "build/measure-cpu/$name-top.png" 2>/dev/null
+  DISPLAY=:$(cat "$number") import -window root -crop 400x120+0+960 "build/measure-cpu/$name-bottom.png" 2>/dev/null
+  printf '%-12s 1920x1080  unpaced, %s of one core; its frame rate: build/measure-cpu/%s-*.png\n' "$name" \
+    "$(share $((t1 - t0)))" "$name"
+  kill "$program" 2>/dev/null
+  kill "$xvfb" 2>/dev/null
+  wait 2>/dev/null
+  rm -f "$number"
+}
+
 echo "cpu: $(lscpu | sed -n 's/^Model name: *//p'), $(nproc) cores"
 measure 1920x1080
 measure 3840x2160
+
+xflame=/usr/libexec/xscreensaver/xflame
+if [ ! -x "$xflame" ]; then
+  as_root=()
+  [ "$(id -u)" = 0 ] || as_root=(sudo)
+  "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends xscreensaver-data-extra >/dev/null
+fi
+native=build/linux-release/saver/sdl/emberlux
+[ -x "$native" ] || { cmake --preset linux-release >/dev/null && cmake --build build/linux-release --target emberlux -j"$(nproc)" >/dev/null; } || exit 1
+mkdir -p build/measure-cpu
+measure_native emberlux "$native" --root --delay 0 --fps
+measure_native xflame "$xflame" -root -delay 0 -fps
