@@ -2,6 +2,7 @@
 #include "saver/FrameUpscaler.h"
 #include "engine/FirePasses.h"
 
+#include <algorithm>
 #include <cstring>
 #include <new>
 
@@ -27,7 +28,6 @@ bool FrameUpscaler::Prepare(int sourceWidth, int sourceHeight, int destWidth, in
         m_Rows.assign(static_cast<std::size_t>(destHeight), Tap{});
         m_ColumnFirst.assign(columns, 0);
         m_ColumnWeights.assign(columns * 4, 0);
-        m_PaddedSource.assign(static_cast<std::size_t>(sourceWidth) + 1, 0);
         for (std::vector<std::uint32_t>& row : m_Stretched) row.assign(columns, 0);
     } catch (const std::bad_alloc&) {
         return false;
@@ -39,6 +39,10 @@ bool FrameUpscaler::Prepare(int sourceWidth, int sourceHeight, int destWidth, in
         for (std::size_t lane = 0; lane < 4; ++lane)
             m_ColumnWeights[4 * x + lane] = static_cast<std::uint16_t>(taps[x].weight);
     }
+    // The taps only move right, so the columns held at the last pixel come last.
+    m_nBlendedColumns = static_cast<int>(
+        std::find_if(taps.begin(), taps.end(), [&](const Tap& tap) { return tap.first == sourceWidth - 1; }) -
+        taps.begin());
     m_nStretchedRow[0] = m_nStretchedRow[1] = -1;
     m_nSourceWidth = sourceWidth;
     m_nSourceHeight = sourceHeight;
@@ -52,12 +56,12 @@ const std::uint32_t* FrameUpscaler::StretchedRow(const std::uint8_t* source, std
     const int slot = y & 1;
     std::uint32_t* row = m_Stretched[slot].data();
     if (m_nStretchedRow[slot] != y) {
-        // The copy repeats the last pixel, so that the last column's second pixel is there too.
-        const std::size_t width = static_cast<std::size_t>(m_nSourceWidth);
-        std::memcpy(m_PaddedSource.data(), source + y * sourceStride, 4 * width);
-        m_PaddedSource[width] = m_PaddedSource[width - 1];
-        ActiveFirePasses().stretchPixelRow(m_PaddedSource.data(), m_ColumnFirst.data(), m_ColumnWeights.data(),
-                                           m_nDestWidth, row);
+        // The columns that blend two source pixels read them in place; the
+        // rest lie on the last source pixel, which has no right neighbour.
+        const auto* pixels = reinterpret_cast<const std::uint32_t*>(source + y * sourceStride);
+        ActiveFirePasses().stretchPixelRow(pixels, m_ColumnFirst.data(), m_ColumnWeights.data(), m_nBlendedColumns,
+                                           row);
+        std::fill(row + m_nBlendedColumns, row + m_nDestWidth, pixels[m_nSourceWidth - 1]);
         m_nStretchedRow[slot] = y;
     }
     return row;

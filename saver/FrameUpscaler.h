@@ -41,7 +41,7 @@ private:
     std::vector<Tap> m_Rows;
     std::vector<int> m_ColumnFirst;              // per result column, its first source column
     std::vector<std::uint16_t> m_ColumnWeights;  // per result column, its weight in each of 4 channels
-    std::vector<std::uint32_t> m_PaddedSource;   // a source row and a copy of its last pixel
     std::vector<std::uint32_t> m_Stretched[2];   // two stretched rows, tagged with their source row
     int m_nStretchedRow[2] = {-1, -1};
+    int m_nBlendedColumns = 0;  // the result columns before the first one held at the last source pixel
 };
