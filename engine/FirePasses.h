@@ -57,6 +57,10 @@ struct FirePasses {
                            std::uint32_t* out);
     void (*stretchPixelRow)(const std::uint32_t* row, const int* first, const std::uint16_t* weights, int count,
                             std::uint32_t* out);
+    // The stretch to twice the width, between pixels: for k < pairs,
+    // out[2 k] := blend(row[k], row[k + 1]) with weight 64 and
+    // out[2 k + 1] := the same with weight 192 (reads row[0 .. pairs]).
+    void (*doublePixelRow)(const std::uint32_t* row, int pairs, std::uint32_t* out);
     // Puts a size x size glow (size 5 or 9; stamp rows 9 bytes apart, entries
     // of 0 skipped) with its top-left corner at `corner`, field rows `width`
     // apart: each pixel raised by (entry x value) >> 8 when additive, else

@@ -29,6 +29,7 @@ void StampGlowSse2(std::uint8_t* corner, int width, const std::uint8_t (*stamp)[
                    int additive);
 void StretchPixelRowScalar(const std::uint32_t* row, const int* first, const std::uint16_t* weights, int count,
                            std::uint32_t* out);
+void DoublePixelRowScalar(const std::uint32_t* row, int pairs, std::uint32_t* out);
 void RemapScalar(const std::uint8_t* field, const int* map, const ShuffleRunsView* runs, std::size_t count,
                  std::uint8_t* out);
 int FindInRangeScalar(const std::uint8_t* row, int width, int parity, int lo, int span, int* columns);

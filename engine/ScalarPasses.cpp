@@ -53,10 +53,17 @@ void StretchPixelRowScalar(const std::uint32_t* row, const int* first, const std
     for (int x = 0; x < count; ++x) out[x] = BlendPixels(row[first[x]], row[first[x] + 1], weights[4 * x]);
 }
 
+void DoublePixelRowScalar(const std::uint32_t* row, int pairs, std::uint32_t* out) {
+    for (int k = 0; k < pairs; ++k) {
+        out[2 * k] = BlendPixels(row[k], row[k + 1], 64);
+        out[2 * k + 1] = BlendPixels(row[k], row[k + 1], 192);
+    }
+}
+
 const FirePasses* ScalarFirePasses() {
     static const FirePasses passes = {PassLevel::Scalar,    AverageUpward,        RemapScalar,
                                       false,                MixDesktop,           FindInRangeScalar,
                                       LookUpWordsScalar,    BlendPixelRowsScalar, StretchPixelRowScalar,
-                                      StampGlowScalar,      nullptr};
+                                      DoublePixelRowScalar, StampGlowScalar,      nullptr};
     return &passes;
 }

@@ -112,6 +112,24 @@ void StretchPixelRowSse2(const std::uint32_t* row, const int* first, const std::
                                           StretchTwo(row, first + x + 2, weights + 4 * x + 8)));
     StretchPixelRowScalar(row, first + x, weights + 4 * x, count - x, out + x);
 }
+// Four pairs at a time: the pixels and their right neighbours, blended both
+// ways, then interleaved.
+void DoublePixelRowSse2(const std::uint32_t* row, int pairs, std::uint32_t* out) {
+    const __m128i zero = _mm_setzero_si128(), quarter = _mm_set1_epi16(64), threeQuarters = _mm_set1_epi16(192);
+    int k = 0;
+    for (; k + 4 <= pairs; k += 4) {
+        const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(row + k));
+        const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(row + k + 1));
+        const __m128i aLow = _mm_unpacklo_epi8(a, zero), aHigh = _mm_unpackhi_epi8(a, zero);
+        const __m128i bLow = _mm_unpacklo_epi8(b, zero), bHigh = _mm_unpackhi_epi8(b, zero);
+        const __m128i nearLeft = _mm_packus_epi16(BlendLanes(aLow, bLow, quarter), BlendLanes(aHigh, bHigh, quarter));
+        const __m128i nearRight =
+            _mm_packus_epi16(BlendLanes(aLow, bLow, threeQuarters), BlendLanes(aHigh, bHigh, threeQuarters));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + 2 * k), _mm_unpacklo_epi32(nearLeft, nearRight));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + 2 * k + 4), _mm_unpackhi_epi32(nearLeft, nearRight));
+    }
+    DoublePixelRowScalar(row + k, pairs - k, out + 2 * k);
+}
 }  // namespace
 
 // Eight columns of a glow row at a time (the ninth alone), reading and
@@ -153,6 +171,7 @@ const FirePasses* Sse2FirePasses() {
                                       LookUpWordsSse2,
                                       BlendPixelRowsSse2,
                                       StretchPixelRowSse2,
+                                      DoublePixelRowSse2,
                                       StampGlowSse2,
                                       simd_kernels::BestRays<Sse2>};
     return &passes;

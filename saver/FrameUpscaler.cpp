@@ -43,6 +43,7 @@ bool FrameUpscaler::Prepare(int sourceWidth, int sourceHeight, int destWidth, in
     m_nBlendedColumns = static_cast<int>(
         std::find_if(taps.begin(), taps.end(), [&](const Tap& tap) { return tap.first == sourceWidth - 1; }) -
         taps.begin());
+    m_bDoublesWidth = destWidth == 2 * sourceWidth && sourceWidth > 1;
     m_nStretchedRow[0] = m_nStretchedRow[1] = -1;
     m_nSourceWidth = sourceWidth;
     m_nSourceHeight = sourceHeight;
@@ -59,8 +60,15 @@ const std::uint32_t* FrameUpscaler::StretchedRow(const std::uint8_t* source, std
         // The columns that blend two source pixels read them in place; the
         // rest lie on the last source pixel, which has no right neighbour.
         const auto* pixels = reinterpret_cast<const std::uint32_t*>(source + y * sourceStride);
-        ActiveFirePasses().stretchPixelRow(pixels, m_ColumnFirst.data(), m_ColumnWeights.data(), m_nBlendedColumns,
-                                           row);
+        if (m_bDoublesWidth) {
+            // At twice the width the taps are fixed: each pair of neighbours
+            // gives two pixels, a quarter and three quarters of the way across.
+            ActiveFirePasses().doublePixelRow(pixels, m_nSourceWidth - 1, row + 1);
+            row[0] = pixels[0];
+        } else {
+            ActiveFirePasses().stretchPixelRow(pixels, m_ColumnFirst.data(), m_ColumnWeights.data(),
+                                               m_nBlendedColumns, row);
+        }
         std::fill(row + m_nBlendedColumns, row + m_nDestWidth, pixels[m_nSourceWidth - 1]);
         m_nStretchedRow[slot] = y;
     }

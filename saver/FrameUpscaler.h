@@ -43,5 +43,6 @@ private:
     std::vector<std::uint16_t> m_ColumnWeights;  // per result column, its weight in each of 4 channels
     std::vector<std::uint32_t> m_Stretched[2];   // two stretched rows, tagged with their source row
     int m_nStretchedRow[2] = {-1, -1};
-    int m_nBlendedColumns = 0;  // the result columns before the first one held at the last source pixel
+    int m_nBlendedColumns = 0;     // the result columns before the first one held at the last source pixel
+    bool m_bDoublesWidth = false;  // exactly twice as wide: the fixed taps of doublePixelRow
 };

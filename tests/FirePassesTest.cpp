@@ -113,6 +113,21 @@ TEST_P(VectorPasses, PixelRowBlendsOfTheUpscalerMatchTheScalarPasses) {
         Scalar().stretchPixelRow(top.data(), first.data(), weights.data(), count, expected.data());
         Vector().stretchPixelRow(top.data(), first.data(), weights.data(), count, out.data());
         ASSERT_EQ(out, expected) << count;
+
+        // Doubling is the stretch whose taps sit a quarter and three quarters
+        // between each pixel and the next.
+        std::vector<int> pairFirst(2 * n);
+        std::vector<std::uint16_t> pairWeights(8 * n);
+        for (std::size_t i = 0; i < 2 * n; ++i) {
+            pairFirst[i] = static_cast<int>(i / 2);
+            std::fill_n(&pairWeights[4 * i], 4, static_cast<std::uint16_t>(i % 2 ? 192 : 64));
+        }
+        std::vector<std::uint32_t> doubled(2 * n), expectedDoubled(2 * n);
+        Scalar().stretchPixelRow(top.data(), pairFirst.data(), pairWeights.data(), 2 * count, expectedDoubled.data());
+        Scalar().doublePixelRow(top.data(), count, doubled.data());
+        ASSERT_EQ(doubled, expectedDoubled) << count;
+        Vector().doublePixelRow(top.data(), count, doubled.data());
+        ASSERT_EQ(doubled, expectedDoubled) << count;
     }
 }
 
