@@ -29,6 +29,7 @@ bool FrameUpscaler::Prepare(int sourceWidth, int sourceHeight, int destWidth, in
         m_ColumnFirst.assign(columns, 0);
         m_ColumnWeights.assign(columns * 4, 0);
         for (std::vector<std::uint32_t>& row : m_Stretched) row.assign(columns, 0);
+        m_SourceRow.assign(static_cast<std::size_t>(sourceWidth), 0);
     } catch (const std::bad_alloc&) {
         return false;
     }
@@ -52,14 +53,15 @@ bool FrameUpscaler::Prepare(int sourceWidth, int sourceHeight, int destWidth, in
     return true;
 }
 
-const std::uint32_t* FrameUpscaler::StretchedRow(const std::uint8_t* source, std::ptrdiff_t sourceStride, int y) {
+template <class RowOf>
+const std::uint32_t* FrameUpscaler::StretchedRow(const RowOf& rowOf, int y) {
     // Neighbouring rows differ in parity, so the two rows a result row blends never share a slot.
     const int slot = y & 1;
     std::uint32_t* row = m_Stretched[slot].data();
     if (m_nStretchedRow[slot] != y) {
         // The columns that blend two source pixels read them in place; the
         // rest lie on the last source pixel, which has no right neighbour.
-        const auto* pixels = reinterpret_cast<const std::uint32_t*>(source + y * sourceStride);
+        const std::uint32_t* pixels = rowOf(y);
         if (m_bDoublesWidth) {
             // At twice the width the taps are fixed: each pair of neighbours
             // gives two pixels, a quarter and three quarters of the way across.
@@ -75,16 +77,34 @@ const std::uint32_t* FrameUpscaler::StretchedRow(const std::uint8_t* source, std
     return row;
 }
 
-void FrameUpscaler::Scale(const std::uint8_t* source, std::ptrdiff_t sourceStride, std::uint8_t* dest,
-                          std::ptrdiff_t destStride) {
+template <class RowOf>
+void FrameUpscaler::ScaleRows(const RowOf& rowOf, std::uint8_t* dest, std::ptrdiff_t destStride) {
     // A new frame: what was stretched belongs to the last one.
     m_nStretchedRow[0] = m_nStretchedRow[1] = -1;
     const FirePasses& passes = ActiveFirePasses();
     for (int y = 0; y < m_nDestHeight; ++y) {
         const Tap tap = m_Rows[static_cast<std::size_t>(y)];
         std::uint32_t* out = reinterpret_cast<std::uint32_t*>(dest + y * destStride);
-        const std::uint32_t* top = StretchedRow(source, sourceStride, tap.first);
+        const std::uint32_t* top = StretchedRow(rowOf, tap.first);
         if (tap.weight == 0) std::memcpy(out, top, 4 * static_cast<std::size_t>(m_nDestWidth));
-        else passes.blendPixelRows(top, StretchedRow(source, sourceStride, tap.first + 1), tap.weight, m_nDestWidth, out);
+        else passes.blendPixelRows(top, StretchedRow(rowOf, tap.first + 1), tap.weight, m_nDestWidth, out);
     }
+}
+
+void FrameUpscaler::Scale(const std::uint8_t* source, std::ptrdiff_t sourceStride, std::uint8_t* dest,
+                          std::ptrdiff_t destStride) {
+    ScaleRows([&](int y) { return reinterpret_cast<const std::uint32_t*>(source + y * sourceStride); }, dest,
+              destStride);
+}
+
+void FrameUpscaler::ScaleIndexed(const std::uint8_t* indexes, const std::uint32_t* colours, std::uint8_t* dest,
+                                 std::ptrdiff_t destStride) {
+    const FirePasses& passes = ActiveFirePasses();
+    const std::size_t width = static_cast<std::size_t>(m_nSourceWidth);
+    ScaleRows(
+        [&](int y) {
+            passes.lookUpWords(indexes + static_cast<std::size_t>(y) * width, width, colours, m_SourceRow.data());
+            return static_cast<const std::uint32_t*>(m_SourceRow.data());
+        },
+        dest, destStride);
 }

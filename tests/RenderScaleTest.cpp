@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <random>
 #include <vector>
 
@@ -131,6 +132,28 @@ TEST(FrameUpscaler, WritesOnlyItsRowsWithEitherStrideAndScalesFramesOneAfterAnot
             }
     }
     EXPECT_FALSE(upscaler.Prepare(0, 3, 10, 10));
+}
+
+TEST(FrameUpscaler, AnIndexedFrameScalesAsItsPixelsDo) {
+    // Doubled, stretched unevenly and from a single pixel; each upscaler
+    // scales two frames, so no row of the first is taken for the second.
+    std::mt19937 random(6);
+    PixelPalette colours;
+    for (std::uint32_t& pixel : colours.pixels) pixel = static_cast<std::uint32_t>(random());
+    for (const auto& sizes : {std::array<int, 4>{13, 7, 26, 14}, {11, 6, 37, 17}, {1, 1, 3, 2}}) {
+        const int sw = sizes[0], sh = sizes[1], dw = sizes[2], dh = sizes[3];
+        FrameUpscaler upscaler;
+        ASSERT_TRUE(upscaler.Prepare(sw, sh, dw, dh));
+        for (int frame = 0; frame < 2; ++frame) {
+            std::vector<std::uint8_t> indexes(static_cast<std::size_t>(sw) * sh);
+            for (std::uint8_t& index : indexes) index = static_cast<std::uint8_t>(random());
+            Frame pixels(indexes.size());
+            IndexedToPixels(indexes.data(), sw, sh, colours, reinterpret_cast<std::uint8_t*>(pixels.data()), 4 * sw);
+            Frame out(static_cast<std::size_t>(dw) * dh);
+            upscaler.ScaleIndexed(indexes.data(), colours.pixels, reinterpret_cast<std::uint8_t*>(out.data()), 4 * dw);
+            ASSERT_EQ(out, Scaled(pixels, sw, sh, dw, dh)) << sw << " x " << sh << " to " << dw << " x " << dh;
+        }
+    }
 }
 
 TEST(FrameConversion, IndexedFramesBecomePixelsThroughThePalette) {

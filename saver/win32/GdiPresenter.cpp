@@ -60,7 +60,6 @@ bool GdiPresenter::OpenIndexed() {
 bool GdiPresenter::OpenPixels() {
     try {
         m_OutputPixels.assign(static_cast<std::size_t>(m_nOutputWidth) * m_nOutputHeight, 0);
-        if (Scaled()) m_FieldPixels.assign(static_cast<std::size_t>(m_nFieldWidth) * m_nFieldHeight, 0);
     } catch (const std::bad_alloc&) {
         return false;
     }
@@ -93,14 +92,8 @@ int GdiPresenter::PresentIndexed(const std::uint8_t* frame) {
 int GdiPresenter::PresentPixels(const std::uint8_t* frame) {
     auto* output = reinterpret_cast<std::uint8_t*>(m_OutputPixels.data());
     const std::ptrdiff_t outputStride = 4 * static_cast<std::ptrdiff_t>(m_nOutputWidth);
-    if (Scaled()) {
-        auto* field = reinterpret_cast<std::uint8_t*>(m_FieldPixels.data());
-        const std::ptrdiff_t fieldStride = 4 * static_cast<std::ptrdiff_t>(m_nFieldWidth);
-        IndexedToPixels(frame, m_nFieldWidth, m_nFieldHeight, m_Pixels, field, fieldStride);
-        m_Upscaler.Scale(field, fieldStride, output, outputStride);
-    } else {
-        IndexedToPixels(frame, m_nFieldWidth, m_nFieldHeight, m_Pixels, output, outputStride);
-    }
+    if (Scaled()) m_Upscaler.ScaleIndexed(frame, m_Pixels.pixels, output, outputStride);
+    else IndexedToPixels(frame, m_nFieldWidth, m_nFieldHeight, m_Pixels, output, outputStride);
     const int lines = SetDIBitsToDevice(m_hWindowDC, 0, 0, static_cast<DWORD>(m_nOutputWidth),
                                         static_cast<DWORD>(m_nOutputHeight), 0, 0, 0,
                                         static_cast<UINT>(m_nOutputHeight), m_OutputPixels.data(),

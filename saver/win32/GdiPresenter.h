@@ -49,9 +49,8 @@ private:
     std::vector<std::uint8_t> m_BitmapInfo;
     // Indexed: rows padded to 4 bytes when the width needs it.
     std::vector<std::uint8_t> m_Staging;
-    // Pixels: the palette's pixels, the field's pixels when scaled, the output's.
+    // Pixels: the palette's pixels and the output's.
     PixelPalette m_Pixels{};
-    std::vector<std::uint32_t> m_FieldPixels;
     std::vector<std::uint32_t> m_OutputPixels;
     FrameUpscaler m_Upscaler;
 };

@@ -67,11 +67,13 @@ void RunFire(benchmark::State& state, int renderScale, int firstFrame) {
             engine.CopyPalette(palette);
             PaletteToPixels(palette, colours);
         }
-        IndexedToPixels(frame.data(), field.width, field.height, colours,
-                        reinterpret_cast<std::uint8_t*>(pixels.data()), 4 * field.width);
+        // As the saver presents: a scaled frame is looked up row by row as the upscaler reads it.
         if (scaled)
-            upscaler.Scale(reinterpret_cast<const std::uint8_t*>(pixels.data()), 4 * field.width,
-                           reinterpret_cast<std::uint8_t*>(screen.data()), 4 * screenWidth);
+            upscaler.ScaleIndexed(frame.data(), colours.pixels, reinterpret_cast<std::uint8_t*>(screen.data()),
+                                  4 * screenWidth);
+        else
+            IndexedToPixels(frame.data(), field.width, field.height, colours,
+                            reinterpret_cast<std::uint8_t*>(pixels.data()), 4 * field.width);
     };
     for (int i = 0; i < firstFrame; ++i) frameWork();
     TimeAgainstMemcpy(state, fieldPixels, frameWork, true);
