@@ -5,7 +5,13 @@
 #   - Emberlux.scr under Wine in a virtual display of 1920x1080 and of
 #     3840x2160, with a new installation's settings (the automatic render scale
 #     burns a 1920x1080 field on the larger screen), beside the X server and
-#     wineserver;
+#     wineserver. At 1920x1080 the saver draws through DirectDraw, which Wine
+#     renders either through OpenGL (its default; in software on a display
+#     without a graphics card, such as this virtual one) or with its GDI
+#     renderer on the processor: both are measured. The larger screen is
+#     drawn through GDI, whatever the renderer. Each run is measured twice:
+#     from 3 s after the fire starts, while the desktop burns away (for about
+#     17 s), and from 20 s on, once it has burnt;
 #   - the native saver and xflame (Debian's xscreensaver-data-extra, installed
 #     here when missing), each unpaced in the root window of a virtual
 #     1920x1080 display with its frame rate shown; the corner with the rate is
@@ -32,8 +38,18 @@ our_wineserver() {
 cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat" 2>/dev/null || echo 0; }
 share() { awk -v t="$1" -v hz="$ticks" -v s="$seconds" 'BEGIN { printf "%5.1f%%", 100 * t / hz / s }'; }
 
-measure() {  # measure WxH
-  local size=$1 number xvfb saver
+# The share of one core each process takes over the next SECONDS.
+sample() {  # sample LABEL SAVER_PID XSERVER_PID WINESERVER_PID
+  local s0 x0 w0 s1 x1 w1
+  s0=$(cpu_ticks "$2"); x0=$(cpu_ticks "$3"); w0=$(cpu_ticks "$4")
+  sleep "$seconds"
+  s1=$(cpu_ticks "$2"); x1=$(cpu_ticks "$3"); w1=$(cpu_ticks "$4")
+  printf 'Emberlux.scr %-40s saver %s   X server %s   wineserver %s   (of one core, %s s)\n' "$1" \
+    "$(share $((s1 - s0)))" "$(share $((x1 - x0)))" "$(share $((w1 - w0)))" "$seconds"
+}
+
+measure() {  # measure WxH RENDERER (gl or gdi: Wine's renderer of DirectDraw)
+  local size=$1 renderer=$2 number xvfb saver
   number=$(mktemp)
   Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$number" >/dev/null 2>&1 &
   xvfb=$!
@@ -44,6 +60,7 @@ measure() {  # measure WxH
   "$wine" wineboot -i >/dev/null 2>&1
   "$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
   "$wine" reg add 'HKCU\Software\Wine\Drivers' /v Audio /t REG_SZ /d '' /f >/dev/null 2>&1
+  "$wine" reg add 'HKCU\Software\Wine\Direct3D' /v renderer /t REG_SZ /d "$renderer" /f >/dev/null 2>&1
   "$wine" reg delete 'HKCU\Software\Norvane' /f >/dev/null 2>&1
   "$wine" "$scr" /s >/dev/null 2>&1 &
   saver=$!
@@ -54,14 +71,13 @@ measure() {  # measure WxH
   local field=$((width / factor))x$((height / factor))
   local cache=$WINEPREFIX/drive_c/users/$(id -un)/Temp/cw${field}.tdf30 deadline=$((SECONDS + 300))
   until [ -f "$cache" ] || [ $SECONDS -ge $deadline ]; do sleep 0.5; done
-  sleep 3
-  local server s0 x0 w0 s1 x1 w1
+  # A new installation's desktop burns away for about 17 s from the start.
+  local started=$SECONDS server
   server=$(our_wineserver)
-  s0=$(cpu_ticks "$saver"); x0=$(cpu_ticks "$xvfb"); w0=$(cpu_ticks "$server")
-  sleep "$seconds"
-  s1=$(cpu_ticks "$saver"); x1=$(cpu_ticks "$xvfb"); w1=$(cpu_ticks "$server")
-  printf 'Emberlux.scr %-10s saver %s   X server %s   wineserver %s   (of one core, %s s)\n' "$size" \
-    "$(share $((s1 - s0)))" "$(share $((x1 - x0)))" "$(share $((w1 - w0)))" "$seconds"
+  sleep 3
+  sample "$size $renderer while the desktop burns" "$saver" "$xvfb" "$server"
+  sleep $((started + 20 - SECONDS > 0 ? started + 20 - SECONDS : 0))
+  sample "$size $renderer once it has burnt" "$saver" "$xvfb" "$server"
   xdotool key space
   sleep 2
   kill "$saver" 2>/dev/null
@@ -95,8 +111,9 @@ measure_native() {  # measure_native NAME PROGRAM ARGS...
 }
 
 echo "cpu: $(lscpu | sed -n 's/^Model name: *//p'), $(nproc) cores"
-measure 1920x1080
-measure 3840x2160
+measure 1920x1080 gl
+measure 1920x1080 gdi
+measure 3840x2160 gdi
 
 xflame=/usr/libexec/xscreensaver/xflame
 if [ ! -x "$xflame" ]; then
