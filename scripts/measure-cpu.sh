@@ -5,11 +5,11 @@
 #   - Emberlux.scr under Wine in a virtual display of 1920x1080 and of
 #     3840x2160, with a new installation's settings (the automatic render scale
 #     burns a 1920x1080 field on the larger screen), beside the X server and
-#     wineserver. At 1920x1080 the saver draws through DirectDraw, which Wine
-#     renders either through OpenGL (its default; in software on a display
-#     without a graphics card, such as this virtual one) or with its GDI
-#     renderer on the processor: both are measured. The larger screen is
-#     drawn through GDI, whatever the renderer. Each run is measured twice:
+#     wineserver. At 1920x1080 it is measured in DirectX mode (a new
+#     installation's: Wine draws its 8-bit DirectDraw screen through OpenGL,
+#     in software on a display without a graphics card such as this virtual
+#     one) and with DirectX mode off (GDI); the larger screen is drawn through
+#     GDI either way. Each run is measured twice:
 #     from 3 s after the fire starts, while the desktop burns away (for about
 #     17 s), and from 20 s on, once it has burnt;
 #   - the native saver and xflame (Debian's xscreensaver-data-extra, installed
@@ -48,8 +48,9 @@ sample() {  # sample LABEL SAVER_PID XSERVER_PID WINESERVER_PID
     "$(share $((s1 - s0)))" "$(share $((x1 - x0)))" "$(share $((w1 - w0)))" "$seconds"
 }
 
-measure() {  # measure WxH RENDERER (gl or gdi: Wine's renderer of DirectDraw)
-  local size=$1 renderer=$2 number xvfb saver
+measure() {  # measure WxH DIRECTX (1 as a new installation, 0 for DirectX mode off)
+  local size=$1 directx=$2 mode=DirectX number xvfb saver
+  [ "$directx" = 1 ] || mode=GDI
   number=$(mktemp)
   Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$number" >/dev/null 2>&1 &
   xvfb=$!
@@ -60,8 +61,9 @@ measure() {  # measure WxH RENDERER (gl or gdi: Wine's renderer of DirectDraw)
   "$wine" wineboot -i >/dev/null 2>&1
   "$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
   "$wine" reg add 'HKCU\Software\Wine\Drivers' /v Audio /t REG_SZ /d '' /f >/dev/null 2>&1
-  "$wine" reg add 'HKCU\Software\Wine\Direct3D' /v renderer /t REG_SZ /d "$renderer" /f >/dev/null 2>&1
   "$wine" reg delete 'HKCU\Software\Norvane' /f >/dev/null 2>&1
+  [ "$directx" = 1 ] ||
+    "$wine" reg add 'HKCU\Software\Norvane\Emberlux!\Presets' /v UseDirectX /t REG_DWORD /d 0 /f >/dev/null 2>&1
   "$wine" "$scr" /s >/dev/null 2>&1 &
   saver=$!
   # The first run at a field size builds its turbulence map; measure once it
@@ -75,9 +77,9 @@ measure() {  # measure WxH RENDERER (gl or gdi: Wine's renderer of DirectDraw)
   local started=$SECONDS server
   server=$(our_wineserver)
   sleep 3
-  sample "$size $renderer while the desktop burns" "$saver" "$xvfb" "$server"
+  sample "$size $mode while the desktop burns" "$saver" "$xvfb" "$server"
   sleep $((started + 20 - SECONDS > 0 ? started + 20 - SECONDS : 0))
-  sample "$size $renderer once it has burnt" "$saver" "$xvfb" "$server"
+  sample "$size $mode once it has burnt" "$saver" "$xvfb" "$server"
   xdotool key space
   sleep 2
   kill "$saver" 2>/dev/null
@@ -111,9 +113,9 @@ measure_native() {  # measure_native NAME PROGRAM ARGS...
 }
 
 echo "cpu: $(lscpu | sed -n 's/^Model name: *//p'), $(nproc) cores"
-measure 1920x1080 gl
-measure 1920x1080 gdi
-measure 3840x2160 gdi
+measure 1920x1080 1
+measure 1920x1080 0
+measure 3840x2160 1
 
 xflame=/usr/libexec/xscreensaver/xflame
 if [ ! -x "$xflame" ]; then
