@@ -44,13 +44,13 @@ sample() {  # sample LABEL SAVER_PID XSERVER_PID WINESERVER_PID
   s0=$(cpu_ticks "$2"); x0=$(cpu_ticks "$3"); w0=$(cpu_ticks "$4")
   sleep "$seconds"
   s1=$(cpu_ticks "$2"); x1=$(cpu_ticks "$3"); w1=$(cpu_ticks "$4")
-  printf 'Emberlux.scr %-40s saver %s   X server %s   wineserver %s   (of one core, %s s)\n' "$1" \
+  printf 'Emberlux.scr %-50s saver %s   X server %s   wineserver %s   (of one core, %s s)\n' "$1" \
     "$(share $((s1 - s0)))" "$(share $((x1 - x0)))" "$(share $((w1 - w0)))" "$seconds"
 }
 
 measure() {  # measure WxH DIRECTX (1 as a new installation, 0 for DirectX mode off)
-  local size=$1 directx=$2 mode=DirectX number xvfb saver
-  [ "$directx" = 1 ] || mode=GDI
+  local size=$1 directx=$2 mode='new installation' number xvfb saver
+  [ "$directx" = 1 ] || mode='DirectX off'
   number=$(mktemp)
   Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$number" >/dev/null 2>&1 &
   xvfb=$!
