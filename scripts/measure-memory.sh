@@ -14,7 +14,7 @@
 # installation's DirectX mode) or gdi (DirectX mode off). Wine 8 draws an
 # 8-bit DirectDraw screen through OpenGL and grows with every frame presented
 # that way, whatever the program (about 400 kB a minute here). So in DirectX
-# mode tests/win32/DirectDrawLoop.exe, the least such program, runs as long
+# mode DirectDrawLoop.exe (tests/win32), the least such program, runs as long
 # afterwards, and the check is that the saver grows at most 2 MB more than it.
 # Runs in a Wine prefix of its own, build/measure-memory-wine.
 # Usage: scripts/measure-memory.sh [BUILD_DIR [MINUTES [CYCLES [MODE]]]]
