@@ -8,6 +8,8 @@
 #include <tmmintrin.h>
 
 namespace {
+constexpr std::size_t kPrefetchRuns = 256;
+
 // The pixels of a run that pick window w, its bytes shuffled into place (the
 // others get 0 from the shuffle's top bit).
 __m128i PickedFrom(const std::uint8_t* window, __m128i bytes, __m128i windows, int w) {
@@ -28,7 +30,18 @@ void RemapShuffled(const std::uint8_t* field, const int* map, const ShuffleRunsV
     const std::uint8_t* picks = runs->picks;
     const std::int32_t* start = runs->windowStarts;
     const __m128i byteBits = _mm_set1_epi8(0x0F), windowBits = _mm_set1_epi8(static_cast<char>(0xF0));
+    // A run's windows lie up to ten rows above or below it: more streams
+    // than the processor's prefetcher follows, and between frames the field
+    // leaves the cache. So two windows listed kShuffleWindows x kPrefetchRuns
+    // starts on, which belong to a run at most kPrefetchRuns ahead, are
+    // fetched early; that more than halves a remap from a cold cache.
+    constexpr std::size_t kAhead = kShuffleWindows * kPrefetchRuns;
+    const std::size_t prefetchedRuns = runCount > kPrefetchRuns ? runCount - kPrefetchRuns : 0;
     for (std::size_t r = 0; r < runCount; ++r) {
+        if (r < prefetchedRuns) {
+            _mm_prefetch(reinterpret_cast<const char*>(field + start[kAhead]), _MM_HINT_T0);
+            _mm_prefetch(reinterpret_cast<const char*>(field + start[kAhead + kShuffleWindows - 1]), _MM_HINT_T0);
+        }
         const __m128i pick = _mm_loadu_si128(reinterpret_cast<const __m128i*>(picks + 16 * r));
         const __m128i bytes = _mm_and_si128(pick, byteBits), windows = _mm_and_si128(pick, windowBits);
         __m128i pixels = _mm_or_si128(

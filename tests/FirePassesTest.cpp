@@ -20,7 +20,7 @@ const PassLevel kVectorLevels[] = {PassLevel::Sse2, PassLevel::Ssse3, PassLevel:
 std::vector<int> TestWidths() {
     std::vector<int> widths;
     for (int w = 1; w <= 70; ++w) widths.push_back(w);
-    for (int w : {95, 96, 97, 127, 129, 255, 1366}) widths.push_back(w);
+    for (int w : {95, 96, 97, 127, 129, 255, 1366, 4096}) widths.push_back(w);
     return widths;
 }
 
