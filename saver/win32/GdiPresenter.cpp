@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "saver/win32/GdiPresenter.h"
+#include "saver/win32/DrawnFrame.h"
 
 #include <new>
 
@@ -86,6 +87,7 @@ int GdiPresenter::PresentIndexed(const std::uint8_t* frame) {
     const int lines = SetDIBitsToDevice(m_hWindowDC, 0, 0, static_cast<DWORD>(m_nFieldWidth),
                                         static_cast<DWORD>(m_nFieldHeight), 0, 0, 0, static_cast<UINT>(m_nFieldHeight),
                                         bits, Header(m_BitmapInfo), DIB_RGB_COLORS);
+    ShowDrawnFrame();
     return lines > 0 ? 1 : 0;
 }
 
@@ -98,6 +100,7 @@ int GdiPresenter::PresentPixels(const std::uint8_t* frame) {
                                         static_cast<DWORD>(m_nOutputHeight), 0, 0, 0,
                                         static_cast<UINT>(m_nOutputHeight), m_OutputPixels.data(),
                                         Header(m_BitmapInfo), DIB_RGB_COLORS);
+    ShowDrawnFrame();
     return lines > 0 ? 1 : 0;
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "saver/win32/PreviewWnd.h"
 #include "saver/FrameConversion.h"
+#include "saver/win32/DrawnFrame.h"
 #include "saver/win32/WindowObject.h"
 #include "settings/SettingsSnapshot.h"
 
@@ -112,5 +113,6 @@ int CPreviewWnd::RenderFrame() {
                               m_RGBBits.data(), reinterpret_cast<BITMAPINFO*>(&m_bmih), DIB_RGB_COLORS, SRCCOPY) > 0;
     }
     ReleaseDC(m_hWnd, dc);
+    ShowDrawnFrame();
     return drawn;
 }

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-2.0-or-later
 # End-to-end tests of Emberlux.scr under Wine on a virtual 1024x768 display:
-# the full-screen run on both output paths and each way of ending it, the
-# desktop showing through the fire, the preview inside a host window, the
-# password set with /a and asked for at the end of a run, preset cycling
+# the full-screen run on both output paths and each way of ending it, a frame
+# drawn by a render thread reaching the screen by itself, the desktop showing
+# through the fire, the preview inside a host window, the password set with
+# /a and asked for at the end of a run, preset cycling
 # across runs, a missing palette file, and display modes that are changed and
 # restored or refused, and a fire burnt at half size scaled up to the screen.
 # Prints "e2e: N passed, N failed".
@@ -13,7 +14,7 @@ cd "$(dirname "$0")/../.."
 build=${1:?usage: e2e.sh BUILD_DIR}
 host=$build/tests/PreviewHost.exe
 source tests/win32/wine-session.sh
-wine_session_begin e2e "$build/saver/win32/Emberlux.scr" 40
+wine_session_begin e2e "$build/saver/win32/Emberlux.scr" 41
 wine_display
 
 lower_part=1024x256+0+512
@@ -27,6 +28,19 @@ animates $lower_part; check $? "/s animates"
 shown=$(probe windows | tr '\n' ' ')
 [ "$shown" = "0 0 1024 768 " ]; check $? "its window covers the screen and takes input ($shown)"
 end_with_key; check $? "a key press ends the run with exit code 0"
+
+echo "== a frame drawn by a render thread"
+# The window's thread waits for messages all along, so only presenting itself
+# can put the frame on the screen.
+"$loader" "$build/tests/ThreadDrawHost.exe" >"$work/thread-draw.log" 2>&1 &
+drawing=$!
+wait_until 30 grep -qs '^presented' "$work/thread-draw.log"
+sleep 1
+shoot "$work/thread-draw.png"
+drawn=$(colour_of "$work/thread-draw.png" 200x200+412+284)
+[ "$drawn" = "0 255 0" ]; check $? "reaches the screen while the window's thread is idle" "($drawn)"
+kill "$drawing" 2>/dev/null
+wait "$drawing" 2>/dev/null
 
 echo "== other ways to end a run"
 xdotool mousemove 512 384
