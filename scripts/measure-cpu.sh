@@ -11,7 +11,9 @@
 #     one) and with DirectX mode off (GDI); the larger screen is drawn through
 #     GDI either way. Each run is measured twice:
 #     from 3 s after the fire starts, while the desktop burns away (for about
-#     17 s), and from 20 s on, once it has burnt;
+#     17 s), and from 20 s on, once it has burnt. Then PresentLoop.exe
+#     (tests/win32) draws a new frame as often on the same screen the same
+#     way, and nothing else: what Wine's drawing costs by itself;
 #   - the native saver and xflame (Debian's xscreensaver-data-extra, installed
 #     here when missing), each unpaced in the root window of a virtual
 #     1920x1080 display with its frame rate shown; the corner with the rate is
@@ -22,7 +24,11 @@ set -uo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-10}
 scr=build/win-x86_64/saver/win32/Emberlux.scr
-[ -f "$scr" ] || { cmake --preset win-x86_64 >/dev/null && cmake --build build/win-x86_64 --target Emberlux -j"$(nproc)" >/dev/null; } || exit 1
+present_loop=build/win-x86_64/tests/PresentLoop.exe
+[ -f "$scr" ] && [ -f "$present_loop" ] || {
+  cmake --preset win-x86_64 >/dev/null &&
+    cmake --build build/win-x86_64 --target Emberlux PresentLoop -j"$(nproc)" >/dev/null
+} || exit 1
 export WINEDEBUG=-all WINEPREFIX=$PWD/build/measure-wine WINELOADER=/usr/lib/wine/wine64
 wine=/usr/lib/wine/wine64
 ticks=$(getconf CLK_TCK)
@@ -39,12 +45,12 @@ cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat" 2>/dev/null || echo 0; }
 share() { awk -v t="$1" -v hz="$ticks" -v s="$seconds" 'BEGIN { printf "%5.1f%%", 100 * t / hz / s }'; }
 
 # The share of one core each process takes over the next SECONDS.
-sample() {  # sample LABEL SAVER_PID XSERVER_PID WINESERVER_PID
+sample() {  # sample LABEL PROGRAM_PID XSERVER_PID WINESERVER_PID
   local s0 x0 w0 s1 x1 w1
   s0=$(cpu_ticks "$2"); x0=$(cpu_ticks "$3"); w0=$(cpu_ticks "$4")
   sleep "$seconds"
   s1=$(cpu_ticks "$2"); x1=$(cpu_ticks "$3"); w1=$(cpu_ticks "$4")
-  printf 'Emberlux.scr %-50s saver %s   X server %s   wineserver %s   (of one core, %s s)\n' "$1" \
+  printf '%-64s %s   X server %s   wineserver %s   (of one core, %s s)\n' "$1" \
     "$(share $((s1 - s0)))" "$(share $((x1 - x0)))" "$(share $((w1 - w0)))" "$seconds"
 }
 
@@ -77,12 +83,21 @@ measure() {  # measure WxH DIRECTX (1 as a new installation, 0 for DirectX mode 
   local started=$SECONDS server
   server=$(our_wineserver)
   sleep 3
-  sample "$size $mode while the desktop burns" "$saver" "$xvfb" "$server"
+  sample "Emberlux.scr $size $mode while the desktop burns" "$saver" "$xvfb" "$server"
   sleep $((started + 20 - SECONDS > 0 ? started + 20 - SECONDS : 0))
-  sample "$size $mode once it has burnt" "$saver" "$xvfb" "$server"
+  sample "Emberlux.scr $size $mode once it has burnt" "$saver" "$xvfb" "$server"
   xdotool key space
   sleep 2
   kill "$saver" 2>/dev/null
+  # What Wine's drawing alone costs on the same screen: the saver draws
+  # through DirectDraw only in DirectX mode at the screen's own size.
+  local way=gdi loop
+  [ "$directx" = 1 ] && [ "$factor" = 1 ] && way=directdraw
+  "$wine" "$present_loop" "$way" >/dev/null 2>&1 &
+  loop=$!
+  sleep 3
+  sample "PresentLoop.exe $size $way, drawing frames only" "$loop" "$xvfb" "$server"
+  kill "$loop" 2>/dev/null
   wineserver -k 2>/dev/null
   kill "$xvfb" 2>/dev/null
   wait 2>/dev/null

@@ -14,8 +14,9 @@
 # installation's DirectX mode) or gdi (DirectX mode off). Wine 8 draws an
 # 8-bit DirectDraw screen through OpenGL and grows with every frame presented
 # that way, whatever the program (about 400 kB a minute here). So in DirectX
-# mode DirectDrawLoop.exe (tests/win32), the least such program, runs as long
-# afterwards, and the check is that the saver grows at most 2 MB more than it.
+# mode `PresentLoop.exe directdraw` (tests/win32), the least such program,
+# runs as long afterwards, and the check is that the saver grows at most 2 MB
+# more than it.
 # Runs in a Wine prefix of its own, build/measure-memory-wine.
 # Usage: scripts/measure-memory.sh [BUILD_DIR [MINUTES [CYCLES [MODE]]]]
 #        (default build/win-x86_64, built beforehand)
@@ -27,7 +28,7 @@ cycles=${3:-200}
 mode=${4:-directx}
 scr=$build/saver/win32/Emberlux.scr
 driver=$build/tests/ConfigDriver.exe
-bare_loop=$build/tests/DirectDrawLoop.exe
+bare_loop=$build/tests/PresentLoop.exe
 [ -f "$scr" ] && [ -f "$driver" ] && [ -f "$bare_loop" ] || { echo "measure-memory: build $build first"; exit 1; }
 
 export EMBERLUX_TEST_WINEPREFIX=$PWD/build/measure-memory-wine
@@ -61,7 +62,7 @@ wait_exit 10
 allowed=0
 if [ "$mode" = directx ]; then
   saver_first=$first saver_last=$last
-  "$loader" "$bare_loop" >>"$work/saver.log" 2>&1 &
+  "$loader" "$bare_loop" directdraw >>"$work/saver.log" 2>&1 &
   saver=$!
   sizes_over_the_run
   xdotool key space
