@@ -34,7 +34,7 @@ void RemapShuffled(const std::uint8_t* field, const int* map, const ShuffleRunsV
     // than the processor's prefetcher follows, and between frames the field
     // leaves the cache. So two windows listed kShuffleWindows x kPrefetchRuns
     // starts on, which belong to a run at most kPrefetchRuns ahead, are
-    // fetched early; that more than halves a remap from a cold cache.
+    // fetched early; that nearly halves a remap from a cold cache.
     constexpr std::size_t kAhead = kShuffleWindows * kPrefetchRuns;
     const std::size_t prefetchedRuns = runCount > kPrefetchRuns ? runCount - kPrefetchRuns : 0;
     for (std::size_t r = 0; r < runCount; ++r) {

@@ -52,7 +52,8 @@ void AverageUpwardPass(benchmark::State& state) {
                       [&] { ActiveFirePasses().averageUpward(field.data(), WidthOf(state), HeightOf(state)); });
 }
 
-// As the saver meets it, 25 ms after the last frame, with cold caches too.
+// The remap over a real map; with `coldCaches`, as a saver meets it 25 ms
+// after its last frame.
 void TurbulenceRemap(benchmark::State& state, bool coldCaches) {
     const std::vector<int>& map = TurbulenceMapOf(WidthOf(state), HeightOf(state));
     if (!UseLevelOf(state)) return;
