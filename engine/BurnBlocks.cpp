@@ -38,14 +38,14 @@ void BurnBlocks::Clear() {
     m_Highest = {};
 }
 
-int BurnBlocks::FindInRange(const std::uint8_t* burnMap, int y, int parity, int lo, int span, int* columns) const {
+int BurnBlocks::FindInRange(const FirePasses& passes, const std::uint8_t* burnMap, int y, int parity, int lo, int span, int* columns) const {
     const std::size_t first = static_cast<std::size_t>(y) * m_nBlocksPerRow;
     const std::uint8_t* lowest = &m_Lowest[first];
     const std::uint8_t* highest = &m_Highest[first];
     const std::uint8_t* row = burnMap + static_cast<std::size_t>(y) * m_nWidth;
     const int top = lo + span - 1;
     auto meets = [&](int b) { return highest[b] >= lo && lowest[b] <= top; };
-    const auto search = ActiveFirePasses().findInRange;
+    const auto search = passes.findInRange;
     int found = 0;
     for (int b = 0; b < m_nBlocksPerRow; ++b) {
         if (!meets(b)) continue;

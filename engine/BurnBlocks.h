@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
+#include "engine/FirePasses.h"
 #include <cstdint>
 #include <vector>
 
@@ -14,7 +15,7 @@ public:
     // As FirePasses::findInRange over row y of the map the blocks were built
     // from: the columns x with x mod 2 equal to parity and burn time from lo
     // to lo + span - 1, in increasing order; returns how many.
-    int FindInRange(const std::uint8_t* burnMap, int y, int parity, int lo, int span, int* columns) const;
+    int FindInRange(const FirePasses& passes, const std::uint8_t* burnMap, int y, int parity, int lo, int span, int* columns) const;
 
 private:
     int m_nWidth = 0, m_nBlocksPerRow = 0;

@@ -1,7 +1,5 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "engine/DesktopLayer.h"
-#include "engine/CrtRandom.h"
-#include "engine/RandomTable.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -111,6 +109,7 @@ void ConvertToGreyLevels(const DesktopImage& scaled, bool fadeBottom, std::uint8
 
 namespace {
 struct PlasmaTarget {
+    CrtRandom& crt;
     std::uint8_t* map;
     int width, height;
 };
@@ -119,7 +118,7 @@ void Plasma(const PlasmaTarget& target, int x0, int y0, int x1, int y1, int c0, 
     const int mx = (x0 + x1) / 2, my = (y0 + y1) / 2;
     int m = (c0 + c1 + c2 + c3) >> 2;
     const int spanX = std::abs(x1 - x0);
-    if (spanX != 0) m += CrtRand() % spanX - spanX / 2;
+    if (spanX != 0) m += target.crt.Next() % spanX - spanX / 2;
     m = std::clamp(m, 0, 255);
     if (x1 - x0 <= 1 && y1 - y0 <= 1) {
         if (x0 < target.width && y0 < target.height) target.map[y0 * target.width + x0] = static_cast<std::uint8_t>(m);
@@ -132,11 +131,11 @@ void Plasma(const PlasmaTarget& target, int x0, int y0, int x1, int y1, int c0, 
 }
 }  // namespace
 
-void BuildBurnMap(std::uint8_t* burnMap, int width, int height) {
+void BuildBurnMap(SharedEngineState& shared, std::uint8_t* burnMap, int width, int height) {
     int r[4];
-    for (int& draw : r) draw = RandomTable::Draw();
+    for (int& draw : r) draw = shared.random.Draw();
     const int r0 = r[0], r1 = r[1], r2 = r[2], r3 = r[3];
-    Plasma(PlasmaTarget{burnMap, width, height}, 0, 0, width, height, r3 % 255, r2 % 255, r1 % 255, r0 % 255);
+    Plasma(PlasmaTarget{shared.crt, burnMap, width, height}, 0, 0, width, height, r3 % 255, r2 % 255, r1 % 255, r0 % 255);
 }
 
 namespace {

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
+#include "engine/SharedEngineState.h"
 #include "platform/DesktopImage.h"
 
 #include <cstdint>
@@ -16,7 +17,7 @@ void ConvertToGreyLevels(const DesktopImage& scaled, bool fadeBottom, std::uint8
 
 // Fills the width x height burn map with plasma: four corner values from the
 // random table, the midpoint noise from the C runtime generator.
-void BuildBurnMap(std::uint8_t* burnMap, int width, int height);
+void BuildBurnMap(SharedEngineState& shared, std::uint8_t* burnMap, int width, int height);
 
 // The output with the desktop behind the fire: the high five bits of every
 // index carry the fire (dithered by a running carry), the low three the

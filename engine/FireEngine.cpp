@@ -6,12 +6,10 @@
 #include "engine/FirePasses.h"
 #include "engine/FlamingText.h"
 #include "engine/NewYearScene.h"
-#include "engine/RandomTable.h"
 #include "palette/PaletteFile.h"
 #include "platform/OemText.h"
 #include "platform/TempDirectory.h"
 #include "settings/SettingIds.h"
-#include "sound/SoundPlayer.h"
 
 #include <algorithm>
 #include <cstring>
@@ -19,10 +17,6 @@
 #include <stdexcept>
 
 namespace {
-// Shared by every engine of the process (see ResetSharedEngineState).
-int g_nSubFrame = 0;
-int g_bPendingSwitchOff = 0;
-
 // The mixed output may look up to 63 + 3 bytes past the last row of the
 // background layer; these zero bytes keep it inside the buffer at any size.
 constexpr std::size_t kBackgroundPadding = 66;
@@ -42,21 +36,9 @@ constexpr int kMaxBurstBalls = 1000;
 constexpr int kMaxSparkles = 100000;
 }  // namespace
 
-int& SharedPendingSwitchOff() { return g_bPendingSwitchOff; }
+CFireEngine::CFireEngine(SharedEngineState& shared) : CFrameSource(shared) {}
 
-void ResetSharedEngineState() {
-    g_nSubFrame = 0;
-    g_bPendingSwitchOff = 0;
-    ResetLineSwitchCounter();
-}
-
-CFireEngine::CFireEngine() = default;
-
-CFireEngine::~CFireEngine() {
-    ReleaseAll();
-    if (m_pSoundPlayer && m_bBackgroundSound && !g_bMute) m_pSoundPlayer->StopBackground();
-    m_pSoundPlayer.reset();
-}
+CFireEngine::~CFireEngine() = default;
 
 void CFireEngine::ReadSettings(const SettingsReader& settings) {
     using namespace SettingId;
@@ -68,16 +50,12 @@ void CFireEngine::ReadSettings(const SettingsReader& settings) {
     settings.GetInt(FireBallInFireWorkMax, m_nBurstMax);
     settings.GetInt(FireBallInFireWorkMin, m_nBurstMin);
     settings.GetInt(SettingId::FadeScreen, m_nFadeScreen);
-    settings.GetInt(BackgroundSoundEnable, m_bBackgroundSound);
     settings.GetInt(TransitionOn, m_bTurbulence);
     settings.GetInt(WaveLength, m_nWaveLength);
     settings.GetInt(WaveSpeed, m_nWaveSpeed);
     settings.GetInt(WaveEnable, m_bWaves);
-    settings.GetInt(ExplosionSoundEnable, m_bExplosionSound);
     settings.GetInt(OlympicRings, m_bNewYearScene);
     settings.GetString(Palette, m_sPalettePath);
-    settings.GetInt(SoundVolume, m_nSoundVolume);
-    if (m_nSoundVolume == 0) m_bExplosionSound = m_bBackgroundSound = 0;
     settings.GetInt(FireTextEnable, m_bText);
     settings.GetInt(FireTextSpeed, m_nTextSpeed);
     settings.GetInt(FireTextBurnType, m_nTextBurnType);
@@ -171,28 +149,27 @@ int CFireEngine::Create(const SettingsReader& settings) {
     m_nBurnRoundsLeft = 0;
     m_nBurnFront = 300;
     m_bPaletteFellBack = false;
-    g_bPendingSwitchOff = 0;
+    Shared().pendingSwitchOff = 0;
     if (m_nWidth < 1 || m_nHeight < 2) return 0;
     if (!Allocate()) {
         ReleaseAll();
         return 0;
     }
-    BuildBurnMap(m_BurnMap.data(), m_nWidth, m_nHeight);
+    BuildBurnMap(Shared(), m_BurnMap.data(), m_nWidth, m_nHeight);
     if ((m_bPaperBurn && !m_BurnBlocks.Build(m_BurnMap.data(), m_nWidth, m_nHeight)) || !CaptureDesktop()) {
         ReleaseAll();
         return 0;
     }
     InitEffects();
     if (m_bTurbulence) {
-        BuildOrLoadTurbulenceMap(m_TurbulenceMap.data(), m_nWidth, m_nHeight,
+        BuildOrLoadTurbulenceMap(Shared(), m_TurbulenceMap.data(), m_nWidth, m_nHeight,
                                  m_sCacheDirectory.empty() ? GetTemporaryDirectory() : m_sCacheDirectory,
                                  m_pTurbulenceProgress);
         // Without the runs (no memory, or another level) the map alone serves.
-        if (ActiveFirePasses().shufflesRuns) m_ShuffleRuns.Build(m_TurbulenceMap.data(), m_TurbulenceMap.size());
+        if (Passes().shufflesRuns) m_ShuffleRuns.Build(m_TurbulenceMap.data(), m_TurbulenceMap.size());
     }
     if (!ReadPaletteSource()) return 0;
     LoadPalette();
-    StartSound();
     m_nFrame = 0;
     return 1;
 }
@@ -214,18 +191,6 @@ int CFireEngine::LoadPalette() {
     return 1;
 }
 
-void CFireEngine::StartSound() {
-    if (!m_bBackgroundSound || g_bMute) return;
-    m_pSoundPlayer.reset(new (std::nothrow) CSoundPlayer);
-    if (!m_pSoundPlayer) return;
-    if (!m_pSoundPlayer->Init(m_bExplosionSound)) {
-        m_bBackgroundSound = 0;
-        m_pSoundPlayer.reset();
-    } else if (!m_pSoundPlayer->StartBackground()) {
-        m_pSoundPlayer.reset();
-    }
-}
-
 int CFireEngine::GetBuffer(int which, std::uint8_t** buffer, int* width, int* height, int* flag) {
     if (which != FireField && which != BackgroundLayer) return 1;
     if (buffer) *buffer = which == FireField ? m_FireField.data() : m_BackgroundLayer.data();
@@ -237,7 +202,8 @@ int CFireEngine::GetBuffer(int which, std::uint8_t** buffer, int* width, int* he
 
 int CFireEngine::Step() {
     const long long n = m_nFrame;
-    const FirePasses& passes = ActiveFirePasses();
+    const FirePasses& passes = Passes();
+    int& subFrame = Shared().subFrame;
     if (m_bPaperBurn && m_nBurnRoundsLeft >= 0) PaperBurnPass();
     if (m_pText && m_nTextBurnType == 0) TextPass();
     if (m_bTurbulence) {
@@ -253,18 +219,18 @@ int CFireEngine::Step() {
     }
     if (!StepFireworks()) return 0;
     FeedBottom(m_FireField.data(), m_nWidth, m_nHeight, m_PreviousRow.data(), m_TargetRow.data(), m_CurrentRow.data(),
-               g_nSubFrame);
+               subFrame);
     for (Fireball& fireball : m_Fireballs) {
         if (!fireball.Move()) return 0;
         fireball.Draw();
     }
     passes.averageUpward(m_FireField.data(), m_nWidth, m_nHeight);
     std::memcpy(m_FireField.data(), m_FireField.data() + m_nWidth, static_cast<std::size_t>(m_nWidth));
-    if (++g_nSubFrame >= kSubFramesPerTarget) {
+    if (++subFrame >= kSubFramesPerTarget) {
         m_PreviousRow = m_TargetRow;
         MakeTargetRow();
         if (m_bWaves) ApplyWaves(m_TargetRow.data(), m_nWidth, m_nWaveLength, m_nWaveSpeed, n);
-        g_nSubFrame = 0;
+        subFrame = 0;
     }
     if (m_bNewYearScene) {
         if (n == 50 || n % 1300 == 0) m_pNewYearScene->Start();
@@ -291,7 +257,7 @@ int CFireEngine::StepFireworks() {
     for (Firework& firework : m_Fireworks) {
         if (firework.IsIdle()) {
             int r[5];
-            for (int& draw : r) draw = RandomTable::Draw();
+            for (int& draw : r) draw = Draw();
             const int r0 = r[0], r1 = r[1], r2 = r[2], r3 = r[3], r4 = r[4];
             const int balls = static_cast<int>(std::max(m_nBurstMin + r0 % span, 1LL));
             if (!firework.Launch(r4 % m_nWidth, m_nHeight - 1, r3 % 7 - 3, r2 % 12 - 12, r1 % 60 + 20, balls))
@@ -303,7 +269,7 @@ int CFireEngine::StepFireworks() {
 }
 
 void CFireEngine::MakeTargetRow() {
-    const int a = RandomTable::Draw() % 255;
-    const int b = RandomTable::Draw() % 255;
-    FillTargetRow(m_TargetRow.data(), 0, m_nWidth, b, a);
+    const int a = Draw() % 255;
+    const int b = Draw() % 255;
+    FillTargetRow(Shared().random, m_TargetRow.data(), 0, m_nWidth, b, a);
 }

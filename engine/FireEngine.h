@@ -23,10 +23,9 @@ class CFlamingText;
 // as W x H palette indexes through a 256-colour palette.
 class CFireEngine : public CFrameSource {
 public:
-    CFireEngine();
+    // `shared` is the run's, shared with its other engines; it outlives the engine.
+    explicit CFireEngine(SharedEngineState& shared);
     ~CFireEngine() override;
-    CFireEngine(const CFireEngine&) = delete;
-    CFireEngine& operator=(const CFireEngine&) = delete;
 
     // Where Create photographs the screen; without one the screen is black.
     void SetDesktopSource(DesktopSource* source) { m_pDesktopSource = source; }
@@ -48,7 +47,6 @@ public:
     int TakePaletteChanged();
 
     int GetBuffer(int which, std::uint8_t** buffer, int* width, int* height, int* flag) override;
-    CSoundPlayer* GetSoundPlayer() override { return m_pSoundPlayer.get(); }
 
     int Width() const { return m_nWidth; }
     int Height() const { return m_nHeight; }
@@ -75,18 +73,14 @@ private:
     void PaperBurnPass();
     void SwitchDesktopOff();
     void TextPass();
-    void StartSound();
 
     long long m_nFrame = 0;
     int m_nWidth = 0, m_nHeight = 0;
     int m_nSparkleCount = 0, m_nFireballCount = 0, m_nFireworkCount = 0;
     int m_nBurstMax = 0, m_nBurstMin = 0;
     int m_nFadeScreen = 0;
-    int m_bBackgroundSound = 0;
     int m_bTurbulence = 0;
     int m_nWaveLength = 0, m_nWaveSpeed = 0, m_bWaves = 0;
-    int m_bExplosionSound = 0;
-    int m_nSoundVolume = 0;
     int m_bNewYearScene = 0;
     int m_bCycleColours = 0;
     int m_bFadeBottom = 0;
@@ -116,15 +110,7 @@ private:
     std::vector<Firework> m_Fireworks;
     std::unique_ptr<CNewYearScene> m_pNewYearScene;
     std::unique_ptr<CFlamingText> m_pText;
-    std::unique_ptr<CSoundPlayer> m_pSoundPlayer;
     DesktopSource* m_pDesktopSource = nullptr;
     std::string m_sCacheDirectory;
     TurbulenceProgress* m_pTurbulenceProgress = nullptr;
 };
-
-// The sub-frame counter of the bottom source and the pending desktop
-// switch-off are shared by every engine of the process, as only one engine
-// steps at a time. Tests that run several engines in one process reset them.
-void ResetSharedEngineState();
-// The pending desktop switch-off flag, set in the frame the paper burn ends.
-int& SharedPendingSwitchOff();

@@ -5,7 +5,6 @@
 #include "engine/FireEngine.h"
 #include "engine/FirePasses.h"
 #include "engine/GlowSpot.h"
-#include "engine/RandomTable.h"
 
 #include <algorithm>
 #include <cstring>
@@ -22,15 +21,15 @@ void CFireEngine::PaperBurnPass() {
     for (int y = 0; y < m_nHeight && lo < hi; ++y) {
         const int o = (front + y) & 1;
         const std::size_t row = static_cast<std::size_t>(y) * m_nWidth;
-        const int burning = m_BurnBlocks.FindInRange(m_BurnMap.data(), y, o, lo, hi - lo, m_BurnColumns.data());
+        const int burning = m_BurnBlocks.FindInRange(Passes(), m_BurnMap.data(), y, o, lo, hi - lo, m_BurnColumns.data());
         for (int j = 0; j < burning; ++j) {
             const int x = m_BurnColumns[static_cast<std::size_t>(j)], k = x - o;
             const std::size_t i = row + static_cast<std::size_t>(x);
             const int diff = m_BurnMap[i] - front;
             if (m_BackgroundLayer[i] > 0) --m_BackgroundLayer[i];
-            if (RandomTable::Draw() % 10 == 1) {
-                const int s = RandomTable::Draw();
-                DrawSpot(m_FireField.data(), m_nWidth, m_nHeight, k, y, s % 25 + 25, 7 - 2 * diff, 1);
+            if (Draw() % 10 == 1) {
+                const int s = Draw();
+                DrawSpot(Passes(), m_FireField.data(), m_nWidth, m_nHeight, k, y, s % 25 + 25, 7 - 2 * diff, 1);
             }
         }
     }
@@ -39,12 +38,13 @@ void CFireEngine::PaperBurnPass() {
 }
 
 void CFireEngine::SwitchDesktopOff() {
-    if (SharedPendingSwitchOff()) {
+    int& pending = Shared().pendingSwitchOff;
+    if (pending) {
         m_nFadeScreen = 0;
-        SharedPendingSwitchOff() = 0;
+        pending = 0;
     }
     if (m_nFadeScreen != 0 && m_bPaperBurn && m_nBurnRoundsLeft == -1) {
-        SharedPendingSwitchOff() = 1;
+        pending = 1;
         m_bPaletteChanged = 1;
         const int fade = m_nFadeScreen;
         m_nFadeScreen = 0;
@@ -54,7 +54,7 @@ void CFireEngine::SwitchDesktopOff() {
 }
 
 int CFireEngine::RenderTo(std::uint8_t* dest) {
-    if (m_nFadeScreen != 0) ActiveFirePasses().mixDesktop(m_FireField.data(), m_BackgroundLayer.data(), m_nWidth, m_nHeight, dest);
+    if (m_nFadeScreen != 0) Passes().mixDesktop(m_FireField.data(), m_BackgroundLayer.data(), m_nWidth, m_nHeight, dest);
     else std::memcpy(dest, m_FireField.data(), static_cast<std::size_t>(m_nWidth) * m_nHeight);
     return 1;
 }

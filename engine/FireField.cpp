@@ -34,16 +34,16 @@ void AverageUpward(std::uint8_t* field, int width, int height) {
     }
 }
 
-void FillTargetRow(std::uint8_t* target, int lo, int hi, int left, int right) {
+void FillTargetRow(RandomTable& random, std::uint8_t* target, int lo, int hi, int left, int right) {
     const int d = hi - lo;
-    const int m = ((left & 255) + (right & 255)) / 2 + RandomTable::Draw() % (6 * d + 1) - d;
+    const int m = ((left & 255) + (right & 255)) / 2 + random.Draw() % (6 * d + 1) - d;
     if (d <= 1) {
         target[lo] = m >= 253 ? 253 : static_cast<std::uint8_t>(m);
         return;
     }
     const int mid = (lo + hi) / 2;
-    FillTargetRow(target, lo, mid, left, m);
-    FillTargetRow(target, mid, hi, m, right);
+    FillTargetRow(random, target, lo, mid, left, m);
+    FillTargetRow(random, target, mid, hi, m, right);
 }
 
 void ApplyWaves(std::uint8_t* target, int width, int waveLength, int waveSpeed, long long frame) {

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
+#include "engine/RandomTable.h"
 #include <cstdint>
 
 // The passes over the heat field that make the fire itself. The field is
@@ -17,7 +18,7 @@ void AverageUpward(std::uint8_t* field, int width, int height);
 
 // Fills target[lo .. hi - 1] by midpoint displacement between the end values
 // `left` and `right`, left half first, one random draw per node.
-void FillTargetRow(std::uint8_t* target, int lo, int hi, int left, int right);
+void FillTargetRow(RandomTable& random, std::uint8_t* target, int lo, int hi, int left, int right);
 
 // Multiplies the target row by a long wave and a 7.3 times shorter one moving
 // against it, cut at 247. A wave length of -10 leaves the row unchanged.

@@ -2,7 +2,6 @@
 #include "engine/FirePasses.h"
 #include "engine/PassTables.h"
 
-#include <atomic>
 #include <cstring>
 #include <initializer_list>
 
@@ -20,27 +19,19 @@ bool ProcessorHasAvx2() { return false; }
 bool ProcessorHasAvx512() { return false; }
 #endif
 
-// The units built for wider instructions are only entered on processors that have them.
-const FirePasses* BestPasses() {
-    for (PassLevel level : {PassLevel::Avx512, PassLevel::Avx2, PassLevel::Ssse3, PassLevel::Sse2})
-        if (const FirePasses* passes = FirePassesOf(level)) return passes;
-    return ScalarFirePasses();
-}
-
-// Chosen once; the render threads only read it.
-std::atomic<const FirePasses*> g_pActive{nullptr};
-
 const char* const kLevelNames[] = {"scalar", "sse2", "ssse3", "avx2", "avx512"};
 constexpr int kLevelCount = sizeof kLevelNames / sizeof kLevelNames[0];
 }  // namespace
 
-const FirePasses& ActiveFirePasses() {
-    const FirePasses* passes = g_pActive.load(std::memory_order_acquire);
-    if (!passes) {
-        passes = BestPasses();
-        g_pActive.store(passes, std::memory_order_release);
-    }
-    return *passes;
+// The units built for wider instructions are only entered on processors that
+// have them. The processor is asked once; the answer never changes.
+const FirePasses& BestFirePasses() {
+    static const FirePasses* const best = [] {
+        for (PassLevel level : {PassLevel::Avx512, PassLevel::Avx2, PassLevel::Ssse3, PassLevel::Sse2})
+            if (const FirePasses* passes = FirePassesOf(level)) return passes;
+        return ScalarFirePasses();
+    }();
+    return *best;
 }
 
 const FirePasses* FirePassesOf(PassLevel level) {
@@ -54,14 +45,7 @@ const FirePasses* FirePassesOf(PassLevel level) {
     return nullptr;
 }
 
-PassLevel BestPassLevel() { return BestPasses()->level; }
-
-bool UsePassLevel(PassLevel level) {
-    const FirePasses* passes = FirePassesOf(level);
-    if (!passes) return false;
-    g_pActive.store(passes, std::memory_order_release);
-    return true;
-}
+PassLevel BestPassLevel() { return BestFirePasses().level; }
 
 const char* PassLevelName(PassLevel level) { return kLevelNames[static_cast<int>(level)]; }
 

@@ -74,15 +74,12 @@ struct FirePasses {
     void (*bestRays)(const std::uint8_t* centre, int count, const std::ptrdiff_t* offsets, std::uint8_t* best);
 };
 
-// The passes in force; chosen from the processor at the first call.
-const FirePasses& ActiveFirePasses();
+// The widest passes this build and processor run.
+const FirePasses& BestFirePasses();
 // The passes of one level, or null when this build or processor lacks it.
 const FirePasses* FirePassesOf(PassLevel level);
 // The widest level this build and processor run.
 PassLevel BestPassLevel();
-// Puts the passes of `level` in force (tests, tools and benchmarks compare
-// levels); false, changing nothing, when the level is not available.
-bool UsePassLevel(PassLevel level);
 // "scalar", "sse2", "ssse3", "avx2", "avx512", and back; false for an unknown name.
 const char* PassLevelName(PassLevel level);
 bool ParsePassLevel(const char* name, PassLevel& level);

@@ -1,27 +1,25 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "engine/Fireball.h"
 #include "engine/GlowSpot.h"
-#include "engine/RandomTable.h"
 
 #include <algorithm>
-
 
 void Fireball::Init(CFrameSource* engine) {
     m_pEngine = engine;
     FieldView field;
     FetchFireField(*engine, field);
-    x = RandomTable::Draw() % field.width;
-    y = RandomTable::Draw() % field.height;
-    horizontalSpeed = RandomTable::Draw() % 3 - 1;
-    verticalSpeed = RandomTable::Draw() % 3 - 1;
+    x = m_pEngine->Draw() % field.width;
+    y = m_pEngine->Draw() % field.height;
+    horizontalSpeed = m_pEngine->Draw() % 3 - 1;
+    verticalSpeed = m_pEngine->Draw() % 3 - 1;
     heat = 0;
-    heatSpeed = RandomTable::Draw() % 5;
+    heatSpeed = m_pEngine->Draw() % 5;
 }
 
 namespace {
 // One draw; only when it is a multiple of 3 a second one nudges the speed.
-void Wander(int& speed) {
-    if (RandomTable::Draw() % 3 == 0) speed += RandomTable::Draw() % 3 - 1;
+void Wander(const CFrameSource& engine, int& speed) {
+    if (engine.Draw() % 3 == 0) speed += engine.Draw() % 3 - 1;
 }
 }  // namespace
 
@@ -32,11 +30,11 @@ int Fireball::Move() {
     if (y + verticalSpeed >= field.height - 9 || y + verticalSpeed < 0) verticalSpeed = -verticalSpeed;
     x += horizontalSpeed;
     y += verticalSpeed;
-    Wander(horizontalSpeed);
-    Wander(verticalSpeed);
+    Wander(*m_pEngine, horizontalSpeed);
+    Wander(*m_pEngine, verticalSpeed);
     horizontalSpeed = std::clamp(horizontalSpeed, -5, 5);
     verticalSpeed = std::clamp(verticalSpeed, -5, 5);
-    heatSpeed += RandomTable::Draw() % 5 - 2;
+    heatSpeed += m_pEngine->Draw() % 5 - 2;
     if (heat + heatSpeed > kHeatCeiling || heat + heatSpeed < 0) heatSpeed = -heatSpeed;
     heat += heatSpeed;
     heatSpeed = std::clamp(heatSpeed, -4, 4);
@@ -47,6 +45,6 @@ int Fireball::Draw() {
     FieldView field;
     if (!FetchFireField(*m_pEngine, field)) return 0;
     if (x < 0 || y < 0 || x >= field.width - 9 || y >= field.height - 9 || heat <= 0) return 0;
-    AddGlow(field.pixels, field.width, x, y, heat);
+    AddGlow(m_pEngine->Passes(), field.pixels, field.width, x, y, heat);
     return 1;
 }

@@ -1,12 +1,9 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "engine/Firework.h"
-#include "engine/RandomTable.h"
-#include "sound/SoundPlayer.h"
 
 #include <algorithm>
 #include <cstdlib>
 #include <new>
-
 
 int Firework::Init(CFrameSource* engine, int maxBalls) {
     m_pEngine = engine;
@@ -41,12 +38,13 @@ int Firework::Launch(int x, int y, int horizontalSpeed, int verticalSpeed, int f
 }
 
 void Firework::Burst() {
-    if (CSoundPlayer* player = m_pEngine->GetSoundPlayer()) player->PlayExplosion();
+    ExplosionSink* sound = m_pEngine->Explosions();
+    if (sound && sound->PlaysExplosions()) sound->PlayExplosion(m_pEngine->Draw());
     const int x = m_Balls[0].x, y = m_Balls[0].y;
     for (Fireball& ball : m_Balls) {
         int h, v;
         for (;;) {
-            const int a = RandomTable::Draw(), b = RandomTable::Draw(), c = RandomTable::Draw();
+            const int a = m_pEngine->Draw(), b = m_pEngine->Draw(), c = m_pEngine->Draw();
             h = a % 15 - 7;
             v = b % 15 - 7;
             if (std::abs(h) + std::abs(v) <= c % 5 + 8) break;
@@ -68,7 +66,7 @@ int Firework::Advance() {
         rocket.x += rocket.horizontalSpeed;
         rocket.y += rocket.verticalSpeed;
         if (m_nTimer % 5 == 0) rocket.verticalSpeed += 1;
-        rocket.heat = std::max(0, rocket.heat - RandomTable::Draw() % 5);
+        rocket.heat = std::max(0, rocket.heat - m_pEngine->Draw() % 5);
         drawn = rocket.Draw() != 0;
     } else if (m_nTimer == 0) {
         Burst();
@@ -78,7 +76,7 @@ int Firework::Advance() {
             ball.x += ball.horizontalSpeed;
             ball.y += ball.verticalSpeed;
             if (m_nTimer % 5 == 0) ball.verticalSpeed += 1;
-            ball.heat = std::max(0, ball.heat - RandomTable::Draw() % 15);
+            ball.heat = std::max(0, ball.heat - m_pEngine->Draw() % 15);
             drawn |= ball.Draw() != 0;
         }
     }

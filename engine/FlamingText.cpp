@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "engine/FlamingText.h"
 #include "engine/GlowSpot.h"
-#include "engine/RandomTable.h"
 #include "platform/Resources.h"
 #include "settings/TextSplit.h"
 
@@ -15,15 +14,11 @@ constexpr int kRandomSequence = 1;
 constexpr double kRingTurn = 6.283185;
 constexpr double kWanderingTurn = 1.283185;
 
-long long g_nLineSwitchCounter = 0;
-
 bool GlyphBit(const std::uint8_t* glyph, int row, int column) {
     if (row < 0 || row > 15 || column < 0 || column > 7) return false;
     return (glyph[row] >> (7 - column)) & 1;
 }
 }  // namespace
-
-void ResetLineSwitchCounter() { g_nLineSwitchCounter = 0; }
 
 bool IsLetterInterior(const std::uint8_t* glyph, int row, int column) {
     return GlyphBit(glyph, row - 1, column) && GlyphBit(glyph, row - 1, column - 1) &&
@@ -45,7 +40,7 @@ CFlamingText::CFlamingText(CFrameSource* engine, const std::string& oemText, int
 void CFlamingText::ChooseLine(bool keepSerialIndex) {
     if (m_Lines.empty()) return;
     const int count = static_cast<int>(m_Lines.size());
-    if (m_nSequence == kRandomSequence) m_nLineIndex = RandomTable::Draw() % count;
+    if (m_nSequence == kRandomSequence) m_nLineIndex = m_pEngine->Draw() % count;
     else if (!keepSerialIndex) m_nLineIndex = m_nLineIndex + 1 < count ? m_nLineIndex + 1 : 0;
     else if (m_nLineIndex >= count) m_nLineIndex = 0;
     m_sCurrentLine = m_Lines[static_cast<std::size_t>(m_nLineIndex)];
@@ -54,17 +49,18 @@ void CFlamingText::ChooseLine(bool keepSerialIndex) {
 void CFlamingText::Start() {
     ChooseLine(true);
     FetchFireField(*m_pEngine, m_Field);
-    m_dPhase = m_nTrajectory == kWanderingPath ? (RandomTable::Draw() % 628) * 0.01 : 0;
+    m_dPhase = m_nTrajectory == kWanderingPath ? (m_pEngine->Draw() % 628) * 0.01 : 0;
 }
 
 int CFlamingText::Advance() {
-    ++g_nLineSwitchCounter;
+    long long& counter = m_pEngine->Shared().lineSwitchCounter;
+    ++counter;
     // A step of 0 (or a turn too long to count) never switches; a counter
     // inherited above the threshold from an earlier text switches at once.
     if (m_dPhaseStep != 0) {
         const double turns = (m_nTrajectory == kWanderingPath ? kWanderingTurn : kRingTurn) / m_dPhaseStep;
-        if (turns >= 1 && turns < 9.0e18 && g_nLineSwitchCounter >= static_cast<long long>(turns)) {
-            g_nLineSwitchCounter = 0;
+        if (turns >= 1 && turns < 9.0e18 && counter >= static_cast<long long>(turns)) {
+            counter = 0;
             ChooseLine(false);
         }
     }
@@ -121,18 +117,18 @@ void CFlamingText::DrawPixel(const std::uint8_t* glyph, int row, int column, int
     const int shape = static_cast<int>(4 * (s + 1));
     switch (m_nBurnType) {
     case 0: {
-        if (!IsLetterInterior(glyph, row, column)) DrawSpot(field, w, h, x, static_cast<int>(y - 6 * (s + 1)), 100, shape, 0);
+        if (!IsLetterInterior(glyph, row, column)) DrawSpot(m_pEngine->Passes(), field, w, h, x, static_cast<int>(y - 6 * (s + 1)), 100, shape, 0);
         const int burning = static_cast<int>(4 * (s + 1) + 1);
-        DrawSpot(field, w, h, x, y, 60 + RandomTable::Draw() % 25, burning, 1);
-        DrawSpot(field, w, h, x, static_cast<int>(y + 3 * (s + 1)), 60 + RandomTable::Draw() % 25, burning, 1);
+        DrawSpot(m_pEngine->Passes(), field, w, h, x, y, 60 + m_pEngine->Draw() % 25, burning, 1);
+        DrawSpot(m_pEngine->Passes(), field, w, h, x, static_cast<int>(y + 3 * (s + 1)), 60 + m_pEngine->Draw() % 25, burning, 1);
         break;
     }
     case 1:
-        DrawSpot(field, w, h, x, y, 90, shape, 0);
-        DrawSpot(field, w, h, x, y + 3, 90, shape, 1);
+        DrawSpot(m_pEngine->Passes(), field, w, h, x, y, 90, shape, 0);
+        DrawSpot(m_pEngine->Passes(), field, w, h, x, y + 3, 90, shape, 1);
         break;
     case 2:
-        DrawSpot(field, w, h, x, y, 80 + RandomTable::Draw() % 20, shape, 0);
+        DrawSpot(m_pEngine->Passes(), field, w, h, x, y, 80 + m_pEngine->Draw() % 20, shape, 0);
         break;
     default:
         break;

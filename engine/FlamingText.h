@@ -50,9 +50,6 @@ private:
     int m_nTrajectory = 0;
 };
 
-// Frames counted towards the next line switch; shared by every text of the process.
-void ResetLineSwitchCounter();
-
 // Whether a lit pixel of an 8 x 16 glyph lies inside its letter: the pixels
 // above, above-left, above-right and below are lit (outside the glyph counts
 // as unlit). The Burning text throws a tongue of heat above the others.

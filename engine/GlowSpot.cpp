@@ -47,7 +47,7 @@ void StampGlowScalar(std::uint8_t* corner, int width, const std::uint8_t (*stamp
             }
 }
 
-void DrawSpot(std::uint8_t* field, int width, int height, int x, int y, int value, int shape, int additive) {
+void DrawSpot(const FirePasses& passes, std::uint8_t* field, int width, int height, int x, int y, int value, int shape, int additive) {
     if (shape == 0) return;
     if (shape == 1) {
         PutPixel(field, width, height, x, y, value, additive);
@@ -62,11 +62,11 @@ void DrawSpot(std::uint8_t* field, int width, int height, int x, int y, int valu
         return;
     }
     if (x < 4 || x >= width - 4 || y < 4 || y >= height - 4 || value <= 0) return;
-    const FirePasses::StampGlowPass stamp = ActiveFirePasses().stampGlow;
+    const FirePasses::StampGlowPass stamp = passes.stampGlow;
     if (shape >= 5) stamp(field + (y - 4) * width + (x - 4), width, kGlowStamp, 9, value, additive);
     else stamp(field + (y - 3) * width + (x - 3), width, kSmallGlow.entries, 5, value, additive);
 }
 
-void AddGlow(std::uint8_t* field, int width, int x, int y, int heat) {
-    ActiveFirePasses().stampGlow(field + y * width + x, width, kGlowStamp, 9, heat, 1);
+void AddGlow(const FirePasses& passes, std::uint8_t* field, int width, int x, int y, int heat) {
+    passes.stampGlow(field + y * width + x, width, kGlowStamp, 9, heat, 1);
 }

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
+#include "engine/FirePasses.h"
 #include <cstdint>
 
 // The 9 x 9 profile of a soft round glow.
@@ -13,8 +14,8 @@ constexpr int kHeatCeiling = 247;
 // value; 3, 4 and negative shapes a 5 x 5 glow; 5 and above the 9 x 9 glow.
 // Glows are drawn only 4 or more pixels inside every edge and for value > 0.
 // Additive spots add and cut at 247; others replace the pixels.
-void DrawSpot(std::uint8_t* field, int width, int height, int x, int y, int value, int shape, int additive);
+void DrawSpot(const FirePasses& passes, std::uint8_t* field, int width, int height, int x, int y, int value, int shape, int additive);
 
 // Adds the 9 x 9 glow with its top-left corner at (x, y), each pixel raised by
 // (entry x heat) >> 8 and cut at 247. The caller keeps the glow inside the field.
-void AddGlow(std::uint8_t* field, int width, int x, int y, int heat);
+void AddGlow(const FirePasses& passes, std::uint8_t* field, int width, int x, int y, int heat);

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "engine/NewYearScene.h"
-#include "engine/CrtRandom.h"
 #include "engine/GlowSpot.h"
-#include "engine/RandomTable.h"
 
 #include <cmath>
 #include <new>
@@ -104,13 +102,14 @@ void CNewYearScene::Start() {
     m_eState = Gathering;
     m_nStateCount = 0;
     m_fGlide = 0;
+    CrtRandom& crt = m_pEngine->Shared().crt;
     for (Particle& particle : m_Particles) {
-        particle.speedX = static_cast<float>((RandomTable::Draw() % 11 - 5) / 1000.0);
-        particle.speedY = static_cast<float>((RandomTable::Draw() % 11 - 5) / 1000.0);
-        particle.duration = CrtRand() % 300 + 300;
-        particle.y = static_cast<float>(CrtRand() % 2);
-        particle.x = static_cast<float>(CrtRand() % 1000) * 0.001f;
-        particle.phase = CrtRand() % 64;
+        particle.speedX = static_cast<float>((m_pEngine->Draw() % 11 - 5) / 1000.0);
+        particle.speedY = static_cast<float>((m_pEngine->Draw() % 11 - 5) / 1000.0);
+        particle.duration = crt.Next() % 300 + 300;
+        particle.y = static_cast<float>(crt.Next() % 2);
+        particle.x = static_cast<float>(crt.Next() % 1000) * 0.001f;
+        particle.phase = crt.Next() % 64;
         particle.step = 0;
     }
 }
@@ -152,7 +151,7 @@ bool CNewYearScene::MoveParticles() {
 
 void CNewYearScene::Launch(int fireworkIndex, const Particle& from, int longestFuse) {
     int t[4];
-    for (int& draw : t) draw = RandomTable::Draw();
+    for (int& draw : t) draw = m_pEngine->Draw();
     const int x = static_cast<int>(static_cast<float>(m_Field.width) * from.x);
     const int y = static_cast<int>(static_cast<float>(m_Field.height) * from.y);
     // A launch that cannot allocate leaves an idle firework that advancing skips.
@@ -182,8 +181,8 @@ int CNewYearScene::Advance() {
     if (m_eState == YearShown && m_nStateCount >= 70) {
         FetchFireField(*m_pEngine, m_Field);
         for (int f = 0; f < 6; ++f) {
-            const Particle& from = m_Particles[static_cast<std::size_t>(CrtRand() % kPerDigit + 3 * kPerDigit)];
-            Launch(f, from, 6);
+            const int particle = m_pEngine->Shared().crt.Next() % kPerDigit + 3 * kPerDigit;
+            Launch(f, m_Particles[static_cast<std::size_t>(particle)], 6);
         }
         m_eState = FirstFireworks;
     }
@@ -214,6 +213,6 @@ void CNewYearScene::Draw() {
         const int px = static_cast<int>(static_cast<float>(w) * particle.x);
         const int py = static_cast<int>(static_cast<float>(h) * particle.y);
         if (px < 0 || py < 0 || px >= w - 9 || py >= h - 9 || particle.heat <= 0) continue;
-        AddGlow(m_Field.pixels, w, px, py, particle.heat);
+        AddGlow(m_pEngine->Passes(), m_Field.pixels, w, px, py, particle.heat);
     }
 }

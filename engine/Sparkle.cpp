@@ -1,19 +1,17 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "engine/Sparkle.h"
-#include "engine/RandomTable.h"
 
 #include <algorithm>
-
 
 void Sparkle::Init(CFrameSource* engine) {
     m_pEngine = engine;
     FieldView field;
     FetchFireField(*engine, field);
     heat = 242;
-    x = RandomTable::Draw() % field.width;
+    x = m_pEngine->Draw() % field.width;
     y = field.height - 1;
-    horizontalSpeed = static_cast<signed char>(RandomTable::Draw() % 3 - 1);
-    verticalSpeed = static_cast<signed char>(RandomTable::Draw() % 4 - 4);
+    horizontalSpeed = static_cast<signed char>(m_pEngine->Draw() % 3 - 1);
+    verticalSpeed = static_cast<signed char>(m_pEngine->Draw() % 4 - 4);
 }
 
 int Sparkle::Move() {
@@ -29,11 +27,11 @@ int Sparkle::Move() {
     }
     if (x >= field.width) x = 0;
     if (x < 0) x = field.width - 1;
-    const int vertical = verticalSpeed + RandomTable::Draw() % 3 - 1;
-    const int horizontal = horizontalSpeed + RandomTable::Draw() % 3 - 1;
+    const int vertical = verticalSpeed + m_pEngine->Draw() % 3 - 1;
+    const int horizontal = horizontalSpeed + m_pEngine->Draw() % 3 - 1;
     verticalSpeed = static_cast<signed char>(std::clamp(vertical, -10, -2));
     horizontalSpeed = static_cast<signed char>(std::clamp(horizontal, -3, 3));
-    heat = std::max(0, heat - RandomTable::Draw() % 6);
+    heat = std::max(0, heat - m_pEngine->Draw() % 6);
     return 1;
 }
 

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "engine/TurbulenceMap.h"
 #include "engine/FirePasses.h"
-#include "engine/RandomTable.h"
 #include "platform/Resources.h"
 
 #include <algorithm>
@@ -73,9 +72,9 @@ RayResult RayDirection(const std::uint8_t* heights, int width, int height, int x
 namespace {
 // Truncates toward zero and raises by one with a probability near the fraction
 // (and one time in a hundred even for a whole value).
-int RoundWithDraw(double value) {
+int RoundWithDraw(RandomTable& random, double value) {
     int whole = static_cast<int>(value);
-    if (static_cast<int>((value - whole) * 100) >= RandomTable::Draw() % 100) ++whole;
+    if (static_cast<int>((value - whole) * 100) >= random.Draw() % 100) ++whole;
     return whole;
 }
 
@@ -98,19 +97,20 @@ InteriorRays MakeInteriorRays(int width) {
 
 // The pixel's source: ix rows down and iy columns to the left of it, at right
 // angles to the direction of the highest ground, further where it is low.
-int SourceOf(RayResult ray, float lowness, int width, int x, int y, long long count) {
-    const int ix = RoundWithDraw(ray.dx * lowness * lowness * 2);
-    const int iy = RoundWithDraw(ray.dy * lowness * lowness * 2);
+int SourceOf(RandomTable& random, RayResult ray, float lowness, int width, int x, int y, long long count) {
+    const int ix = RoundWithDraw(random, ray.dx * lowness * lowness * 2);
+    const int iy = RoundWithDraw(random, ray.dy * lowness * lowness * 2);
     const long long source = static_cast<long long>(width) * (y + ix) + (x - iy);
     return source >= 0 && source < count ? static_cast<int>(source) : y * width + x;
 }
 }  // namespace
 
-void DeriveTurbulenceMap(const std::uint8_t* heights, int width, int height, int* map, TurbulenceProgress* progress) {
+void DeriveTurbulenceMap(SharedEngineState& shared, const std::uint8_t* heights, int width, int height, int* map,
+                         TurbulenceProgress* progress) {
     const float maxHeight = static_cast<float>(*std::max_element(heights, heights + static_cast<std::size_t>(width) * height));
     const long long count = static_cast<long long>(width) * height;
     // The vector passes find the best rays of a row's interior pixels at once.
-    const auto bestRays = ActiveFirePasses().bestRays;
+    const auto bestRays = shared.passes->bestRays;
     const InteriorRays rays = MakeInteriorRays(width);
     const int interiorWidth = width - 2 * kFullReach + 1;
     std::vector<std::uint8_t> best(bestRays && interiorWidth > 0 ? static_cast<std::size_t>(width) : 0);
@@ -124,7 +124,7 @@ void DeriveTurbulenceMap(const std::uint8_t* heights, int width, int height, int
             const RayResult ray = interior ? rays.direction[best[static_cast<std::size_t>(x)]]
                                            : RayDirection(heights, width, height, x, y);
             const float lowness = 1 - static_cast<float>(heights[row + static_cast<std::size_t>(x)]) / maxHeight;
-            map[row + static_cast<std::size_t>(x)] = SourceOf(ray, lowness, width, x, y, count);
+            map[row + static_cast<std::size_t>(x)] = SourceOf(shared.random, ray, lowness, width, x, y, count);
         }
     }
 }
@@ -167,8 +167,8 @@ int SaveTurbulenceCache(const std::string& path, const int* map, int width, int 
     return 0;
 }
 
-int BuildOrLoadTurbulenceMap(int* map, int width, int height, const std::string& cacheDirectory,
-                             TurbulenceProgress* progress) {
+int BuildOrLoadTurbulenceMap(SharedEngineState& shared, int* map, int width, int height,
+                             const std::string& cacheDirectory, TurbulenceProgress* progress) {
     const std::string cachePath = TurbulenceCachePath(cacheDirectory, width, height);
     try {
         if (LoadTurbulenceCache(cachePath, map, width, height)) return 1;
@@ -182,7 +182,7 @@ int BuildOrLoadTurbulenceMap(int* map, int width, int height, const std::string&
                 heights[static_cast<std::size_t>(y) * width + x] =
                     field.bytes[(y % kHeightFieldHeight) * kHeightFieldWidth + x % kHeightFieldWidth];
         if (progress) progress->Begin(height);
-        DeriveTurbulenceMap(heights.data(), width, height, map, progress);
+        DeriveTurbulenceMap(shared, heights.data(), width, height, map, progress);
         SaveTurbulenceCache(cachePath, map, width, height);
         if (progress) progress->End();
     } catch (const std::bad_alloc&) {

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
+#include "engine/SharedEngineState.h"
 #include <cstdint>
 #include <string>
 
@@ -24,8 +25,8 @@ std::string TurbulenceCachePath(const std::string& directory, int width, int hei
 // Fills `map` (W x H source indexes) from the cache file, or builds it from the
 // height field and saves the cache. Returns 0 when neither works (the map is
 // then left as it was). `progress` may be null.
-int BuildOrLoadTurbulenceMap(int* map, int width, int height, const std::string& cacheDirectory,
-                             TurbulenceProgress* progress);
+int BuildOrLoadTurbulenceMap(SharedEngineState& shared, int* map, int width, int height,
+                             const std::string& cacheDirectory, TurbulenceProgress* progress);
 
 // Reads a cache: 0 for a missing file, and 0 after deleting a short one or one
 // whose entries do not all lie in 0 .. W x H - 1.
@@ -42,4 +43,5 @@ struct RayResult {
 RayResult RayDirection(const std::uint8_t* heights, int width, int height, int x, int y);
 
 // Builds the map from a W x H grid of heights, taking two random draws per pixel.
-void DeriveTurbulenceMap(const std::uint8_t* heights, int width, int height, int* map, TurbulenceProgress* progress);
+void DeriveTurbulenceMap(SharedEngineState& shared, const std::uint8_t* heights, int width, int height, int* map,
+                         TurbulenceProgress* progress);

@@ -26,8 +26,7 @@ void PaletteToPixels(const FirePalette& palette, PixelPalette& out) {
 }
 
 void IndexedToPixels(const std::uint8_t* indexes, int width, int height, const PixelPalette& palette,
-                     std::uint8_t* dest, std::ptrdiff_t destStride) {
-    const FirePasses& passes = ActiveFirePasses();
+                     std::uint8_t* dest, std::ptrdiff_t destStride, const FirePasses& passes) {
     for (int y = 0; y < height; ++y)
         passes.lookUpWords(indexes + static_cast<std::size_t>(y) * width, static_cast<std::size_t>(width),
                            palette.pixels, reinterpret_cast<std::uint32_t*>(dest + y * destStride));

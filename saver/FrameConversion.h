@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
+#include "engine/FirePasses.h"
 #include "palette/FirePalette.h"
 
 #include <cstddef>
@@ -27,7 +28,7 @@ void PaletteToPixels(const FirePalette& palette, PixelPalette& out);
 // image: dest then points at the top row, the last in memory). dest starts
 // on a 4-byte boundary.
 void IndexedToPixels(const std::uint8_t* indexes, int width, int height, const PixelPalette& palette,
-                     std::uint8_t* dest, std::ptrdiff_t destStride);
+                     std::uint8_t* dest, std::ptrdiff_t destStride, const FirePasses& passes = BestFirePasses());
 
 // The preview's conversion: an indexed frame (top row first) to 32-bit
 // pixels (blue, green, red, 0), bottom row first.

@@ -65,10 +65,10 @@ const std::uint32_t* FrameUpscaler::StretchedRow(const RowOf& rowOf, int y) {
         if (m_bDoublesWidth) {
             // At twice the width the taps are fixed: each pair of neighbours
             // gives two pixels, a quarter and three quarters of the way across.
-            ActiveFirePasses().doublePixelRow(pixels, m_nSourceWidth - 1, row + 1);
+            BestFirePasses().doublePixelRow(pixels, m_nSourceWidth - 1, row + 1);
             row[0] = pixels[0];
         } else {
-            ActiveFirePasses().stretchPixelRow(pixels, m_ColumnFirst.data(), m_ColumnWeights.data(),
+            BestFirePasses().stretchPixelRow(pixels, m_ColumnFirst.data(), m_ColumnWeights.data(),
                                                m_nBlendedColumns, row);
         }
         std::fill(row + m_nBlendedColumns, row + m_nDestWidth, pixels[m_nSourceWidth - 1]);
@@ -81,7 +81,7 @@ template <class RowOf>
 void FrameUpscaler::ScaleRows(const RowOf& rowOf, std::uint8_t* dest, std::ptrdiff_t destStride) {
     // A new frame: what was stretched belongs to the last one.
     m_nStretchedRow[0] = m_nStretchedRow[1] = -1;
-    const FirePasses& passes = ActiveFirePasses();
+    const FirePasses& passes = BestFirePasses();
     for (int y = 0; y < m_nDestHeight; ++y) {
         const Tap tap = m_Rows[static_cast<std::size_t>(y)];
         std::uint32_t* out = reinterpret_cast<std::uint32_t*>(dest + y * destStride);
@@ -99,7 +99,7 @@ void FrameUpscaler::Scale(const std::uint8_t* source, std::ptrdiff_t sourceStrid
 
 void FrameUpscaler::ScaleIndexed(const std::uint8_t* indexes, const std::uint32_t* colours, std::uint8_t* dest,
                                  std::ptrdiff_t destStride) {
-    const FirePasses& passes = ActiveFirePasses();
+    const FirePasses& passes = BestFirePasses();
     const std::size_t width = static_cast<std::size_t>(m_nSourceWidth);
     ScaleRows(
         [&](int y) {

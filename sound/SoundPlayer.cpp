@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "sound/SoundPlayer.h"
 
-#include "engine/RandomTable.h"
 #include "platform/MessageBox.h"
 
 #include <new>
@@ -105,8 +104,7 @@ int CSoundPlayer::StopBackground() {
     return Stop(kBackground);
 }
 
-int CSoundPlayer::PlayExplosion() {
-    if (!m_bExplosions || g_bMute) return 1;
-    const int draw = RandomTable::Draw();
+int CSoundPlayer::PlayExplosion(int draw) {
+    if (!PlaysExplosions()) return 1;
     return Play(draw % kExplosionCount + kFirstExplosion, 0);
 }

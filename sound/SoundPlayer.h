@@ -39,8 +39,10 @@ public:
     int Init(int explosionsOn);
     int StartBackground();
     int StopBackground();
-    // Plays one of the explosion sounds chosen by the next random draw.
-    int PlayExplosion();
+    // Whether PlayExplosion would play: explosions are on and nothing is muted.
+    bool PlaysExplosions() const { return m_bExplosions && !g_bMute; }
+    // Plays the explosion sound that `draw` picks (when PlaysExplosions).
+    int PlayExplosion(int draw);
 
     // Loads the wave resource `id` and appends it to the list; 0 when it fails.
     int LoadWave(int id);

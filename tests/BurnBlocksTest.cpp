@@ -20,8 +20,8 @@ TEST(BurnBlocks, FindTheSameColumnsAsAWholeRowSearch) {
             const int height = 5;
             std::vector<std::uint8_t> map(static_cast<std::size_t>(width) * height);
             if (plasma) {
-                FreshProcess(static_cast<std::uint32_t>(width));
-                BuildBurnMap(map.data(), width, height);
+                auto run = FreshRun(static_cast<std::uint32_t>(width));
+                BuildBurnMap(*run, map.data(), width, height);
             } else {
                 for (std::uint8_t& value : map) value = static_cast<std::uint8_t>(random());
             }
@@ -34,7 +34,7 @@ TEST(BurnBlocks, FindTheSameColumnsAsAWholeRowSearch) {
                         const int s = std::min(span, 256 - lo), parity = (lo + y) & 1;
                         const int count = scalar.findInRange(&map[static_cast<std::size_t>(y) * width], width, parity,
                                                              lo, s, expected.data());
-                        ASSERT_EQ(blocks.FindInRange(map.data(), y, parity, lo, s, found.data()), count)
+                        ASSERT_EQ(blocks.FindInRange(BestFirePasses(), map.data(), y, parity, lo, s, found.data()), count)
                             << width << " from " << lo;
                         ASSERT_TRUE(std::equal(expected.begin(), expected.begin() + count, found.begin()))
                             << width << " from " << lo;

@@ -91,13 +91,13 @@ TEST(GreyLevels, FadeBottomDarkensDownwardsAndCarriesItsRounding) {
 
 TEST(BurnMap, FillsEveryPixelWithinRangeAndIsReproducible) {
     for (auto [w, h] : {std::pair{1, 2}, {7, 3}, {64, 48}, {101, 77}}) {
-        FreshProcess(4);
+        auto run = FreshRun(4);
         std::vector<std::uint8_t> map(static_cast<std::size_t>(w) * h, 0), again(map.size(), 0);
-        const std::uint32_t before = RandomTable::Cursor();
-        BuildBurnMap(map.data(), w, h);
-        EXPECT_EQ(RandomTable::Cursor() - before, 4u) << "four corner draws from the table";
-        FreshProcess(4);
-        BuildBurnMap(again.data(), w, h);
+        const std::uint32_t before = run->random.Cursor();
+        BuildBurnMap(*run, map.data(), w, h);
+        EXPECT_EQ(run->random.Cursor() - before, 4u) << "four corner draws from the table";
+        auto rerun = FreshRun(4);
+        BuildBurnMap(*rerun, again.data(), w, h);
         EXPECT_EQ(map, again);
     }
 }

@@ -9,8 +9,8 @@
 #include <cstdlib>
 
 TEST(Sparkle, StartsAtTheBottomAndWrapsAcrossTheSides) {
-    FreshProcess(5);
-    FieldSource source(40, 30);
+    auto run = FreshRun(5);
+    FieldSource source(*run, 40, 30);
     Sparkle sparkle;
     sparkle.Init(&source);
     EXPECT_EQ(sparkle.heat, 242);
@@ -31,8 +31,8 @@ TEST(Sparkle, StartsAtTheBottomAndWrapsAcrossTheSides) {
 }
 
 TEST(Sparkle, RestartsHotAndRisesTwoRowsNext) {
-    FreshProcess(6);
-    FieldSource source(40, 30);
+    auto run = FreshRun(6);
+    FieldSource source(*run, 40, 30);
     Sparkle sparkle;
     sparkle.Init(&source);
     sparkle.y = 3;
@@ -56,8 +56,8 @@ TEST(Sparkle, RestartsHotAndRisesTwoRowsNext) {
 }
 
 TEST(Sparkle, DrawsItsPixelAndTheOneAbovePlainly) {
-    FreshProcess(6);
-    FieldSource source(10, 10);
+    auto run = FreshRun(6);
+    FieldSource source(*run, 10, 10);
     Sparkle sparkle;
     sparkle.Init(&source);
     sparkle.x = 4;
@@ -70,8 +70,8 @@ TEST(Sparkle, DrawsItsPixelAndTheOneAbovePlainly) {
 }
 
 TEST(Fireball, StaysInsideTheFieldAndWithinItsSpeeds) {
-    FreshProcess(8);
-    FieldSource source(60, 40);
+    auto run = FreshRun(8);
+    FieldSource source(*run, 60, 40);
     Fireball ball;
     ball.Init(&source);
     EXPECT_EQ(ball.heat, 0) << "a free fireball starts dark";
@@ -91,8 +91,8 @@ TEST(Fireball, StaysInsideTheFieldAndWithinItsSpeeds) {
 }
 
 TEST(Fireball, DrawsOnlyInsideTheGlowArea) {
-    FreshProcess(8);
-    FieldSource source(20, 20);
+    auto run = FreshRun(8);
+    FieldSource source(*run, 20, 20);
     Fireball ball;
     ball.Init(&source);
     ball.heat = 100;
@@ -108,8 +108,8 @@ TEST(Fireball, DrawsOnlyInsideTheGlowArea) {
 }
 
 TEST(Firework, RisesBurstsIntoADiamondAndGoesIdle) {
-    FreshProcess(9);
-    FieldSource source(200, 150);
+    auto run = FreshRun(9);
+    FieldSource source(*run, 200, 150);
     Firework firework;
     ASSERT_EQ(firework.Init(&source, 40), 1);
     EXPECT_TRUE(firework.IsIdle());
@@ -139,8 +139,8 @@ TEST(Firework, RisesBurstsIntoADiamondAndGoesIdle) {
 }
 
 TEST(Firework, ABurstOutsideTheDrawableAreaEndsAtOnce) {
-    FreshProcess(9);
-    FieldSource source(30, 30);
+    auto run = FreshRun(9);
+    FieldSource source(*run, 30, 30);
     Firework firework;
     firework.Init(&source, 5);
     firework.Launch(15, 29, 0, -1, 0, 5);  // bursts on its first advance, at y = 29
@@ -150,8 +150,8 @@ TEST(Firework, ABurstOutsideTheDrawableAreaEndsAtOnce) {
 }
 
 TEST(Firework, ALaunchWithoutBallsIsRefusedAndSkipped) {
-    FreshProcess(9);
-    FieldSource source(30, 30);
+    auto run = FreshRun(9);
+    FieldSource source(*run, 30, 30);
     Firework firework;
     firework.Init(&source, 5);
     EXPECT_EQ(firework.Launch(15, 20, 0, -1, 5, 0), 0);

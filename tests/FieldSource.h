@@ -8,8 +8,8 @@
 // A fire field of its own for effects tested without an engine.
 class FieldSource : public CFrameSource {
 public:
-    FieldSource(int width, int height)
-        : width(width), height(height), field(static_cast<std::size_t>(width) * (height + 1)) {}
+    FieldSource(SharedEngineState& shared, int width, int height)
+        : CFrameSource(shared), width(width), height(height), field(static_cast<std::size_t>(width) * (height + 1)) {}
     int GetBuffer(int which, std::uint8_t** buffer, int* w, int* h, int* flag) override {
         if (which != 0) return 1;
         if (buffer) *buffer = field.data();
@@ -18,7 +18,6 @@ public:
         if (flag) *flag = 1;
         return 1;
     }
-    CSoundPlayer* GetSoundPlayer() override { return nullptr; }
     std::uint8_t& At(int x, int y) { return field[static_cast<std::size_t>(y) * width + x]; }
 
     int width, height;

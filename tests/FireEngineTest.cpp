@@ -35,8 +35,8 @@ private:
 
 TEST(FireEngine, RefusesSizesBelowOneByTwo) {
     for (auto [w, h] : {std::pair{0, 10}, {10, 0}, {10, 1}, {-5, 10}}) {
-        FreshProcess();
-        CFireEngine engine;
+        auto run = FreshRun();
+        CFireEngine engine(*run);
         EXPECT_EQ(engine.Create(QuietSettings(w, h)), 0) << w << "x" << h;
     }
 }
@@ -46,8 +46,8 @@ TEST(FireEngine, EveryTinyWidthStaysInsideItsBuffers) {
     // width from 1 to 70 must never touch a byte outside the engine's buffers.
     for (int width = 1; width <= 70; ++width) {
         for (int height : {2, 3, 17}) {
-            FreshProcess(static_cast<std::uint32_t>(width));
-            CFireEngine engine;
+            auto run = FreshRun(static_cast<std::uint32_t>(width));
+            CFireEngine engine(*run);
             Settings settings = QuietSettings(width, height);
             settings.SetInt(SettingId::FadeScreen, 100);
             ASSERT_EQ(engine.Create(settings), 1) << width << "x" << height;
@@ -62,8 +62,8 @@ TEST(FireEngine, EveryTinyWidthStaysInsideItsBuffers) {
 }
 
 TEST(FireEngine, FirstFrameHasNoSparklesAndTheSpareRowStaysZero) {
-    FreshProcess(3);
-    CFireEngine engine;
+    auto run = FreshRun(3);
+    CFireEngine engine(*run);
     Settings settings = QuietSettings(64, 48);
     settings.SetInt(SettingId::FireBallCount, 0);
     settings.SetInt(SettingId::FireWorkCount, 0);
@@ -77,8 +77,8 @@ TEST(FireEngine, FirstFrameHasNoSparklesAndTheSpareRowStaysZero) {
 }
 
 TEST(FireEngine, AnUnreadablePaletteFileFallsBackToTheBuiltInOne) {
-    FreshProcess();
-    CFireEngine engine;
+    auto run = FreshRun();
+    CFireEngine engine(*run);
     Settings settings = QuietSettings(32, 16);
     settings.SetInt(SettingId::FadeScreen, 0);
     settings.SetString(SettingId::Palette, "/no/such/folder/gone.pal");
@@ -91,17 +91,17 @@ TEST(FireEngine, AnUnreadablePaletteFileFallsBackToTheBuiltInOne) {
 }
 
 TEST(FireEngine, AFailedDesktopCaptureFailsCreate) {
-    FreshProcess();
+    auto run = FreshRun();
     SolidDesktop failing(0);
-    CFireEngine engine;
+    CFireEngine engine(*run);
     engine.SetDesktopSource(&failing);
     EXPECT_EQ(engine.Create(QuietSettings(32, 16)), 0);
 }
 
 TEST(FireEngine, ThePaletteLosesItsBlendOnceWhenThePaperHasBurnt) {
-    FreshProcess(2);
+    auto run = FreshRun(2);
     SolidDesktop white(1);
-    CFireEngine engine;
+    CFireEngine engine(*run);
     engine.SetDesktopSource(&white);
     Settings settings = QuietSettings(40, 30);
     settings.SetInt(SettingId::FadeScreen, 50);
@@ -123,8 +123,8 @@ TEST(FireEngine, ThePaletteLosesItsBlendOnceWhenThePaperHasBurnt) {
 }
 
 TEST(FireEngine, CyclingColoursChangesThePaletteEveryFrame) {
-    FreshProcess();
-    CFireEngine engine;
+    auto run = FreshRun();
+    CFireEngine engine(*run);
     Settings settings = QuietSettings(32, 16);
     settings.SetInt(SettingId::CycleColors, 1);
     ASSERT_EQ(engine.Create(settings), 1);
@@ -136,8 +136,8 @@ TEST(FireEngine, CyclingColoursChangesThePaletteEveryFrame) {
 }
 
 TEST(FireEngine, ZeroBurstBoundsLaunchRocketsWithOneBall) {
-    FreshProcess();
-    CFireEngine engine;
+    auto run = FreshRun();
+    CFireEngine engine(*run);
     Settings settings = QuietSettings(80, 60);
     settings.SetInt(SettingId::FireBallInFireWorkMax, 0);
     settings.SetInt(SettingId::FireBallInFireWorkMin, 0);
@@ -149,11 +149,12 @@ TEST(FireEngine, ZeroBurstBoundsLaunchRocketsWithOneBall) {
 namespace {
 // The most random draws any of `frames` frames of the engine takes.
 std::uint32_t MostDrawsInAFrame(CFireEngine& engine, int frames) {
+    const RandomTable& random = engine.Shared().random;
     std::uint32_t most = 0;
     for (int k = 0; k < frames; ++k) {
-        const std::uint32_t before = RandomTable::Cursor();
+        const std::uint32_t before = random.Cursor();
         if (!engine.Step()) return UINT32_MAX;
-        most = std::max(most, RandomTable::Cursor() - before);
+        most = std::max(most, random.Cursor() - before);
     }
     return most;
 }
@@ -174,8 +175,8 @@ TEST(FireEngine, AbsurdCountsKeepEveryFrameSmall) {
     // Counts only a hand-edited store holds: a frame must not launch millions
     // of fireworks or move millions of fireballs.
     for (auto [fireworks, fireballs] : {std::pair{2719743, 0}, {0, 2719743}}) {
-        FreshProcess();
-        CFireEngine engine;
+        auto run = FreshRun();
+        CFireEngine engine(*run);
         ASSERT_EQ(engine.Create(FireworksAndFireballs(fireworks, fireballs, 1, 1)), 1);
         EXPECT_LT(MostDrawsInAFrame(engine, 3), 100000u) << fireworks << " fireworks, " << fireballs << " fireballs";
     }
@@ -187,8 +188,8 @@ TEST(FireEngine, AbsurdBurstBoundsKeepEveryFrameSmall) {
     // the ends of the int range. No bound may overflow, and a frame must not
     // launch tens of thousands of balls, five draws each.
     for (auto [max, min] : {std::pair{-100, 24928}, {INT_MAX, INT_MIN}, {INT_MAX, INT_MAX - 5}}) {
-        FreshProcess();
-        CFireEngine engine;
+        auto run = FreshRun();
+        CFireEngine engine(*run);
         ASSERT_EQ(engine.Create(FireworksAndFireballs(4, 0, max, min)), 1) << max << ", " << min;
         EXPECT_LT(MostDrawsInAFrame(engine, 60), 100000u) << "bounds " << max << ", " << min;
     }
@@ -198,8 +199,8 @@ TEST(FireEngine, EveryEffectRunsOnAsTheRandomCursorPasses2To31And2To32) {
     // A long run takes 2^31 draws in about half an hour: no draw may then go
     // negative and index an array before its start.
     for (const std::uint32_t crossing : {0x80000000u, 0u}) {
-        FreshProcess();
-        CFireEngine engine;
+        auto run = FreshRun();
+        CFireEngine engine(*run);
         engine.SetCacheDirectory(FreshTestFolder("cursor"));
         Settings settings = DefaultSettings(64, 48);
         settings.SetInt(SettingId::FireBallInFireWorkMin, 0);
@@ -208,12 +209,12 @@ TEST(FireEngine, EveryEffectRunsOnAsTheRandomCursorPasses2To31And2To32) {
         settings.SetInt(SettingId::TextSequence, 1);
         settings.SetString(SettingId::FireText, "one\ntwo\nthree\n");
         ASSERT_EQ(engine.Create(settings), 1);
-        RandomTable::SetCursor(crossing - 30000);
+        run->random.SetCursor(crossing - 30000);
         std::vector<std::uint8_t> frame(64 * 48);
         for (int k = 0; k < 120; ++k) {
             ASSERT_EQ(engine.Step(), 1) << k;
             engine.RenderTo(frame.data());
         }
-        EXPECT_LT(RandomTable::Cursor() - crossing, 0x40000000u) << "the cursor passed " << crossing;
+        EXPECT_LT(run->random.Cursor() - crossing, 0x40000000u) << "the cursor passed " << crossing;
     }
 }

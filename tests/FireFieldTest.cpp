@@ -32,17 +32,17 @@ TEST(AverageUpward, HandlesTheSmallestFields) {
 }
 
 TEST(FillTargetRow, ClampsHighValuesTo253AndStoresTheLowByteOfNegatives) {
-    FreshProcess(11);
+    auto run = FreshRun(11);
     std::vector<std::uint8_t> row(64);
-    const std::uint32_t before = RandomTable::Cursor();
-    FillTargetRow(row.data(), 0, 64, 255, 255);
-    EXPECT_EQ(RandomTable::Cursor() - before, 127u) << "one draw per node of the halving tree";
+    const std::uint32_t before = run->random.Cursor();
+    FillTargetRow(run->random, row.data(), 0, 64, 255, 255);
+    EXPECT_EQ(run->random.Cursor() - before, 127u) << "one draw per node of the halving tree";
     for (std::uint8_t v : row) EXPECT_LE(v, 253);
 
     // One pixel between two ends of 255: m = 255 + (draw mod 7) - 1 is always 254 or more.
     for (int i = 0; i < 20; ++i) {
         std::uint8_t one = 0;
-        FillTargetRow(&one, 0, 1, 255, 255);
+        FillTargetRow(run->random, &one, 0, 1, 255, 255);
         EXPECT_EQ(one, 253);
     }
 
@@ -50,7 +50,7 @@ TEST(FillTargetRow, ClampsHighValuesTo253AndStoresTheLowByteOfNegatives) {
     bool sawWrap = false;
     for (int i = 0; i < 200 && !sawWrap; ++i) {
         std::uint8_t one = 0;
-        FillTargetRow(&one, 0, 1, 0, 0);
+        FillTargetRow(run->random, &one, 0, 1, 0, 0);
         EXPECT_TRUE(one <= 5 || one == 255);
         sawWrap = one == 255;
     }

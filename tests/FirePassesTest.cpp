@@ -32,14 +32,13 @@ std::vector<std::uint8_t> RandomBytes(std::mt19937& generator, std::size_t count
 }
 
 // The passes of one vector level beside the scalar ones; skipped where the
-// build or the processor lacks the level. The widest level is restored after.
+// build or the processor lacks the level.
 class VectorPasses : public testing::TestWithParam<PassLevel> {
 protected:
     void SetUp() override {
         m_pVector = FirePassesOf(GetParam());
         if (!m_pVector) GTEST_SKIP() << PassLevelName(GetParam()) << " is not available here";
     }
-    void TearDown() override { UsePassLevel(BestPassLevel()); }
 
     const FirePasses& Scalar() const { return *FirePassesOf(PassLevel::Scalar); }
     const FirePasses& Vector() const { return *m_pVector; }
@@ -191,24 +190,23 @@ TEST_P(VectorPasses, TurbulenceMapsAreTheSameMapWithTheSameDraws) {
             const std::vector<std::uint8_t> heights =
                 RandomBytes(m_Random, static_cast<std::size_t>(width) * height, 0, top);
             std::vector<int> expected(heights.size()), map(heights.size());
-            FreshProcess(5);
-            UsePassLevel(PassLevel::Scalar);
-            DeriveTurbulenceMap(heights.data(), width, height, expected.data(), nullptr);
-            const std::uint32_t expectedCursor = RandomTable::Cursor();
-            FreshProcess(5);
-            UsePassLevel(GetParam());
-            DeriveTurbulenceMap(heights.data(), width, height, map.data(), nullptr);
+            auto scalarRun = FreshRun(5);
+            scalarRun->passes = &Scalar();
+            DeriveTurbulenceMap(*scalarRun, heights.data(), width, height, expected.data(), nullptr);
+            auto vectorRun = FreshRun(5);
+            vectorRun->passes = &Vector();
+            DeriveTurbulenceMap(*vectorRun, heights.data(), width, height, map.data(), nullptr);
             ASSERT_EQ(map, expected) << width << " x " << height;
-            ASSERT_EQ(RandomTable::Cursor(), expectedCursor);
+            ASSERT_EQ(vectorRun->random.Cursor(), scalarRun->random.Cursor());
         }
 }
 
 namespace {
 // Frame and palette hashes of a fire run with the passes of one level.
 std::vector<std::uint64_t> FireHashes(PassLevel level, Settings settings, int frames) {
-    UsePassLevel(level);
-    FreshProcess(3);
-    CFireEngine engine;
+    auto run = FreshRun(3);
+    run->passes = FirePassesOf(level);
+    CFireEngine engine(*run);
     engine.SetCacheDirectory(FreshTestFolder(std::string("passes-") + PassLevelName(level)));
     std::vector<std::uint64_t> hashes;
     if (!engine.Create(settings)) return hashes;
@@ -238,10 +236,7 @@ INSTANTIATE_TEST_SUITE_P(Levels, VectorPasses, testing::ValuesIn(kVectorLevels),
 
 TEST(PassLevels, TheScalarLevelIsAlwaysThereAndNamesRoundTrip) {
     ASSERT_NE(FirePassesOf(PassLevel::Scalar), nullptr);
-    EXPECT_TRUE(UsePassLevel(PassLevel::Scalar));
-    EXPECT_EQ(ActiveFirePasses().level, PassLevel::Scalar);
-    EXPECT_TRUE(UsePassLevel(BestPassLevel()));
-    EXPECT_EQ(ActiveFirePasses().level, BestPassLevel());
+    EXPECT_EQ(FirePassesOf(BestPassLevel()), &BestFirePasses());
     for (PassLevel level : {PassLevel::Scalar, PassLevel::Sse2, PassLevel::Ssse3, PassLevel::Avx2, PassLevel::Avx512}) {
         PassLevel parsed = PassLevel::Scalar;
         EXPECT_TRUE(ParsePassLevel(PassLevelName(level), parsed));

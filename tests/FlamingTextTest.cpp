@@ -18,7 +18,8 @@ int Lit(const FieldSource& source) {
 }  // namespace
 
 TEST(FlamingText, SplitsAtLineFeedsAndDropsEmptyLines) {
-    FieldSource source(100, 80);
+    auto run = FreshRun();
+    FieldSource source(*run, 100, 80);
     CFlamingText text(&source, "first\n\nsecond\r\nlast", kWesternFontId, kRing);
     EXPECT_EQ(text.Lines(), (std::vector<std::string>{"first", "second\r", "last"}));
     CFlamingText empty(&source, "\n\n\n", kWesternFontId, kRing);
@@ -26,7 +27,8 @@ TEST(FlamingText, SplitsAtLineFeedsAndDropsEmptyLines) {
 }
 
 TEST(FlamingText, SpeedSetsThePhaseStepAndTheWanderingPathIsSlower) {
-    FieldSource source(100, 80);
+    auto run = FreshRun();
+    FieldSource source(*run, 100, 80);
     EXPECT_DOUBLE_EQ(CFlamingText(&source, "a\n", kWesternFontId, kRing).PhaseStep(), 50 * 0.02 * 0.007);
     EXPECT_DOUBLE_EQ(CFlamingText(&source, "a\n", kWesternFontId, {50, 1, 2, 0}).PhaseStep(), 11 * 0.02 * 0.007);
     EXPECT_DOUBLE_EQ(CFlamingText(&source, "a\n", kWesternFontId, {2, 1, 2, 0}).PhaseStep(), 1 * 0.02 * 0.007)
@@ -34,8 +36,8 @@ TEST(FlamingText, SpeedSetsThePhaseStepAndTheWanderingPathIsSlower) {
 }
 
 TEST(FlamingText, TheRingSwitchesLinesOncePerTurn) {
-    FreshProcess();
-    FieldSource source(100, 80);
+    auto run = FreshRun();
+    FieldSource source(*run, 100, 80);
     CFlamingText text(&source, "one\ntwo\n", kWesternFontId, kRing);
     text.Start();
     EXPECT_EQ(text.CurrentLine(), "one");
@@ -48,8 +50,8 @@ TEST(FlamingText, TheRingSwitchesLinesOncePerTurn) {
 }
 
 TEST(FlamingText, ACounterInheritedAboveTheThresholdStillSwitches) {
-    FreshProcess();
-    FieldSource source(100, 80);
+    auto run = FreshRun();
+    FieldSource source(*run, 100, 80);
     CFlamingText slow(&source, "a\nb\n", kWesternFontId, {1, 1, 1, 0});
     slow.Start();
     for (int i = 0; i < 2000; ++i) slow.Advance();
@@ -60,8 +62,8 @@ TEST(FlamingText, ACounterInheritedAboveTheThresholdStillSwitches) {
 }
 
 TEST(FlamingText, SpeedZeroNeverTurnsNorSwitches) {
-    FreshProcess();
-    FieldSource source(100, 80);
+    auto run = FreshRun();
+    FieldSource source(*run, 100, 80);
     CFlamingText text(&source, "one\ntwo\n", kWesternFontId, {0, 1, 1, 0});
     text.Start();
     for (int i = 0; i < 5000; ++i) text.Advance();
@@ -74,48 +76,48 @@ TEST(FlamingText, SpeedZeroNeverTurnsNorSwitches) {
 }
 
 TEST(FlamingText, RandomModeWithOneLineStaysAndTakesItsDraws) {
-    FreshProcess();
-    FieldSource source(100, 80);
+    auto run = FreshRun();
+    FieldSource source(*run, 100, 80);
     CFlamingText text(&source, "only\n", kWesternFontId, {100, 1, 1, 1});
-    const std::uint32_t before = RandomTable::Cursor();
+    const std::uint32_t before = run->random.Cursor();
     text.Start();
-    EXPECT_EQ(RandomTable::Cursor(), before + 1);
+    EXPECT_EQ(run->random.Cursor(), before + 1);
     for (int i = 0; i < 1000; ++i) text.Advance();
     EXPECT_EQ(text.CurrentLine(), "only");
 }
 
 TEST(FlamingText, ATextOfOnlyLineFeedsDrawsNothing) {
-    FreshProcess();
-    FieldSource source(100, 80);
+    auto run = FreshRun();
+    FieldSource source(*run, 100, 80);
     CFlamingText ring(&source, "\n\n", kWesternFontId, {100, 0, 1, 1});
-    std::uint32_t before = RandomTable::Cursor();
+    std::uint32_t before = run->random.Cursor();
     ring.Start();
     ring.Advance();
     ring.Draw();
-    EXPECT_EQ(RandomTable::Cursor(), before) << "no line to choose, nothing to draw";
+    EXPECT_EQ(run->random.Cursor(), before) << "no line to choose, nothing to draw";
     CFlamingText wandering(&source, "\n", kWesternFontId, {100, 0, 2, 1});
-    before = RandomTable::Cursor();
+    before = run->random.Cursor();
     wandering.Start();
-    EXPECT_EQ(RandomTable::Cursor(), before + 1) << "the wandering path still takes its phase draw";
+    EXPECT_EQ(run->random.Cursor(), before + 1) << "the wandering path still takes its phase draw";
     wandering.Draw();
     EXPECT_EQ(Lit(source), 0);
 }
 
 TEST(FlamingText, AMissingFontGivesBlankGlyphs) {
-    FreshProcess();
-    FieldSource source(200, 150);
+    auto run = FreshRun();
+    FieldSource source(*run, 200, 150);
     CFlamingText text(&source, "Fire\n", 4242, {50, 0, 1, 0});
     text.Start();
-    const std::uint32_t before = RandomTable::Cursor();
+    const std::uint32_t before = run->random.Cursor();
     text.Draw();
     EXPECT_EQ(Lit(source), 0);
-    EXPECT_EQ(RandomTable::Cursor(), before);
+    EXPECT_EQ(run->random.Cursor(), before);
 }
 
 TEST(FlamingText, EveryBurnTypeDrawsALetterAndOthersDrawNothing) {
     for (int burnType : {0, 1, 2}) {
-        FreshProcess();
-        FieldSource source(300, 200);
+        auto run = FreshRun();
+        FieldSource source(*run, 300, 200);
         CFlamingText text(&source, "Fire\n", kWesternFontId, {50, burnType, burnType == 2 ? 2 : 1, 0});
         text.Start();
         text.Advance();
@@ -123,7 +125,8 @@ TEST(FlamingText, EveryBurnTypeDrawsALetterAndOthersDrawNothing) {
         EXPECT_GT(Lit(source), 20) << burnType;
         for (int x = 0; x < 300; ++x) ASSERT_EQ(source.At(x, 200), 0) << "nothing below the field";
     }
-    FieldSource source(300, 200);
+    auto run = FreshRun();
+    FieldSource source(*run, 300, 200);
     CFlamingText unknown(&source, "Fire\n", kWesternFontId, {50, 7, 1, 0});
     unknown.Start();
     unknown.Draw();

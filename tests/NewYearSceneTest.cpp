@@ -23,8 +23,8 @@ TEST(DigitOutline, ZeroIsAnEllipseAndTheOthersStayWithinTheirBox) {
 }
 
 TEST(NewYearScene, GathersShowsTheYearAndEndsAfterTwoRoundsOfFireworks) {
-    FreshProcess(9);
-    FieldSource source(200, 150);
+    auto run = FreshRun(9);
+    FieldSource source(*run, 200, 150);
     CNewYearScene scene(&source);
     ASSERT_EQ(scene.Init(), 1);
     scene.Start();
@@ -72,8 +72,8 @@ TEST(NewYearScene, GathersShowsTheYearAndEndsAfterTwoRoundsOfFireworks) {
 }
 
 TEST(NewYearScene, ParticlesWarmUpAsTheyFlyAndStayInsideTheField) {
-    FreshProcess(2);
-    FieldSource source(120, 90);
+    auto run = FreshRun(2);
+    FieldSource source(*run, 120, 90);
     CNewYearScene scene(&source);
     ASSERT_EQ(scene.Init(), 1);
     scene.Start();

@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-#include "engine/CrtRandom.h"
-#include "engine/RandomTable.h"
 #include "platform/Resources.h"
+#include "saver/FireSound.h"
+#include "settings/Settings.h"
 #include "sound/SoundPlayer.h"
 #include "sound/WaveData.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <memory>
@@ -90,16 +91,8 @@ void RecordMessage(void* window, const char* text) {
 
 std::string LastCall() { return g_pFake->log.empty() ? "" : g_pFake->log.back(); }
 
-// Moves the random cursor to the next draw that makes PlayExplosion pick `position`.
-void AimExplosionAt(int position) {
-    for (;;) {
-        const std::uint32_t cursor = RandomTable::Cursor();
-        if (RandomTable::Draw() % 9 + 1 == position) {
-            RandomTable::SetCursor(cursor);
-            return;
-        }
-    }
-}
+// The draw that makes PlayExplosion pick `position`.
+int DrawFor(int position) { return position - 1; }
 
 class SoundPlayerTest : public testing::Test {
 protected:
@@ -108,8 +101,6 @@ protected:
         g_Messages.clear();
         g_bMute = 0;
         CSoundPlayer::SetMainWindow(&window);
-        CrtSrand(7);
-        RandomTable::Fill();
     }
     void TearDown() override {
         g_bMute = 0;
@@ -217,19 +208,16 @@ TEST_F(SoundPlayerTest, FailedLoadsMovePositionsUpAndOnlyTheInitThreadShowsMessa
     ASSERT_EQ(player->BufferCount(), 7);
     g_Messages.clear();
 
-    AimExplosionAt(4);  // was a boom; now the first pop
-    EXPECT_EQ(player->PlayExplosion(), 1);
+    EXPECT_EQ(player->PlayExplosion(DrawFor(4)), 1);  // was a boom; now the first pop
     EXPECT_EQ(LastCall(), "play 4");
     EXPECT_EQ(fake.sizes[4], kPop);
 
-    AimExplosionAt(8);
-    EXPECT_EQ(player->PlayExplosion(), 0);
+    EXPECT_EQ(player->PlayExplosion(DrawFor(8)), 0);
     EXPECT_EQ(g_Messages, std::vector<std::string>{kBadIndex});
 
     // The render and preview threads fail the same way, without a box.
-    AimExplosionAt(8);
     int explosion = -1, play = -1;
-    std::thread([&] { explosion = player->PlayExplosion(); }).join();
+    std::thread([&] { explosion = player->PlayExplosion(DrawFor(8)); }).join();
     std::thread([&] { play = player->Play(-1, 0); }).join();
     EXPECT_EQ(explosion, 0);
     EXPECT_EQ(play, 0);
@@ -242,31 +230,29 @@ TEST_F(SoundPlayerTest, FillFailureIsReportedButTheBufferKept) {
     EXPECT_EQ(g_Messages, std::vector<std::string>(10, "Error - DS - Reading Data"));
 }
 
-TEST_F(SoundPlayerTest, MuteOrExplosionsOffPlayAndDrawNothing) {
-    const std::uint32_t cursor = RandomTable::Cursor();
+TEST_F(SoundPlayerTest, MuteOrExplosionsOffPlayNothing) {
     g_bMute = 1;
     auto muted = Opened();
+    EXPECT_FALSE(muted->PlaysExplosions());
     EXPECT_EQ(muted->StartBackground(), 1);
-    EXPECT_EQ(muted->PlayExplosion(), 1);
+    EXPECT_EQ(muted->PlayExplosion(DrawFor(3)), 1);
     EXPECT_EQ(muted->StopBackground(), 1);
     muted.reset();
     EXPECT_EQ(fake.nDevices, 0);
 
     g_bMute = 0;
     auto quiet = Opened(0);
-    EXPECT_EQ(quiet->PlayExplosion(), 1);
-    EXPECT_EQ(RandomTable::Cursor(), cursor);
+    EXPECT_FALSE(quiet->PlaysExplosions());
+    EXPECT_EQ(quiet->PlayExplosion(DrawFor(3)), 1);
     EXPECT_EQ(LastCall(), "");
     EXPECT_TRUE(g_Messages.empty());
 }
 
-TEST_F(SoundPlayerTest, ExplosionTakesOneDrawAndPlaysItsResidueOnce) {
+TEST_F(SoundPlayerTest, ExplosionPlaysTheDrawsResidueOnce) {
     auto player = Opened();
+    ASSERT_TRUE(player->PlaysExplosions());
     for (int position = 1; position <= 9; ++position) {
-        AimExplosionAt(position);
-        const std::uint32_t cursor = RandomTable::Cursor();
-        EXPECT_EQ(player->PlayExplosion(), 1);
-        EXPECT_EQ(RandomTable::Cursor(), cursor + 1);
+        EXPECT_EQ(player->PlayExplosion(DrawFor(position) + 9 * position), 1);
         EXPECT_EQ(LastCall(), "play " + std::to_string(position));
     }
     EXPECT_EQ(fake.playing, (std::vector<int>{0, 1, 1, 1, 1, 1, 1, 1, 1, 1}));
@@ -304,5 +290,62 @@ TEST_F(SoundPlayerTest, DestructorStopsPlayingSoundsThenReleasesBuffersThenDevic
     for (int i = 0; i < 10; ++i) expected.push_back("release " + std::to_string(i));
     expected.push_back("release device");
     EXPECT_EQ(fake.log, expected);
+}
+// A record that asks for the crackle and the explosions at full volume.
+Settings Sounding() {
+    Settings settings;
+    settings.ResetToLoadDefaults();
+    settings.SetInt(SettingId::BackgroundSoundEnable, 1);
+    settings.SetInt(SettingId::ExplosionSoundEnable, 1);
+    settings.SetInt(SettingId::SoundVolume, 100);
+    return settings;
+}
+
+TEST_F(SoundPlayerTest, AFireSoundsWhenItsSettingsAskAndStopsWhenItGoes) {
+    {
+        FireSound sound(MakeFakeDevice);
+        sound.Start(Sounding());
+        EXPECT_TRUE(sound.Playing());
+        EXPECT_TRUE(sound.PlaysExplosions());
+        EXPECT_EQ(LastCall(), "play 0 loop");
+        sound.PlayExplosion(DrawFor(5));
+        EXPECT_EQ(LastCall(), "play 5");
+        sound.Start(Sounding());
+        EXPECT_EQ(fake.nDevices, 1) << "started once";
+    }
+    EXPECT_NE(std::find(fake.log.begin(), fake.log.end(), "stop 0"), fake.log.end());
+
+    Settings noExplosions = Sounding();
+    noExplosions.SetInt(SettingId::ExplosionSoundEnable, 0);
+    FireSound crackleOnly(MakeFakeDevice);
+    crackleOnly.Start(noExplosions);
+    EXPECT_TRUE(crackleOnly.Playing());
+    EXPECT_FALSE(crackleOnly.PlaysExplosions());
+}
+
+TEST_F(SoundPlayerTest, AFireStaysSilentWithoutTheCrackleAtVolumeZeroMutedOrWithoutADevice) {
+    Settings noCrackle = Sounding(), silent = Sounding();
+    noCrackle.SetInt(SettingId::BackgroundSoundEnable, 0);
+    silent.SetInt(SettingId::SoundVolume, 0);
+    for (const Settings* settings : {&noCrackle, &silent}) {
+        FireSound sound(MakeFakeDevice);
+        sound.Start(*settings);
+        EXPECT_FALSE(sound.Playing());
+        EXPECT_FALSE(sound.PlaysExplosions());
+    }
+    g_bMute = 1;
+    FireSound muted(MakeFakeDevice);
+    muted.Start(Sounding());
+    EXPECT_FALSE(muted.PlaysExplosions());
+    g_bMute = 0;
+    EXPECT_EQ(fake.nDevices, 0);
+
+    fake.bFailCreate = 1;
+    FireSound noDevice(MakeFakeDevice);
+    noDevice.Start(Sounding());
+    EXPECT_FALSE(noDevice.Playing());
+    EXPECT_FALSE(noDevice.PlaysExplosions());
+    noDevice.PlayExplosion(DrawFor(2));
+    EXPECT_EQ(std::count_if(fake.log.begin(), fake.log.end(), [](const std::string& call) { return call.rfind("play", 0) == 0; }), 0);
 }
 }  // namespace

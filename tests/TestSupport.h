@@ -1,10 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
-#include "engine/CrtRandom.h"
 #include "engine/FireEngine.h"
-#include "engine/RandomTable.h"
+#include "engine/SharedEngineState.h"
 #include "settings/Settings.h"
-#include "sound/SoundPlayer.h"
 #include "tests/FieldSource.h"
 
 #include <gtest/gtest.h>
@@ -12,17 +10,16 @@
 #include <cstdint>
 #include <cstdlib>
 #include <fstream>
+#include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
 
-// Seeds the generators and clears what engines share, as a fresh process would.
-// Engines under test make no sound (explosions would take random draws).
-inline void FreshProcess(std::uint32_t seed = 1) {
-    g_bMute = 1;
-    ResetSharedEngineState();
-    CrtSrand(seed);
-    RandomTable::Fill();
+// What a run's engines share as a new run starts it: the generator seeded and
+// the random table filled, nothing carried over. On the heap: the table alone
+// is 128 kB.
+inline std::unique_ptr<SharedEngineState> FreshRun(std::uint32_t seed = 1) {
+    return std::make_unique<SharedEngineState>(seed);
 }
 
 // A record as a load from an empty store gives it, at the given size.

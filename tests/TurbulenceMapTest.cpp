@@ -49,10 +49,10 @@ TEST(DeriveTurbulenceMap, FlatHighestGroundKeepsPixelsNearlyInPlace) {
     const int W = 30, H = 20;
     std::vector<std::uint8_t> heights(W * H, 200);
     std::vector<int> map(W * H);
-    FreshProcess(3);
-    const std::uint32_t before = RandomTable::Cursor();
-    DeriveTurbulenceMap(heights.data(), W, H, map.data(), nullptr);
-    EXPECT_EQ(RandomTable::Cursor() - before, 2u * W * H) << "two draws per pixel";
+    auto run = FreshRun(3);
+    const std::uint32_t before = run->random.Cursor();
+    DeriveTurbulenceMap(*run, heights.data(), W, H, map.data(), nullptr);
+    EXPECT_EQ(run->random.Cursor() - before, 2u * W * H) << "two draws per pixel";
     int moved = 0;
     for (int y = 0; y < H; ++y)
         for (int x = 0; x < W; ++x) {
@@ -74,8 +74,8 @@ TEST(DeriveTurbulenceMap, DisplacementsStayWithinTwelvePixelsAndInsideTheField) 
     for (int y = 0; y < H; ++y)
         for (int x = 0; x < W; ++x) heights[y * W + x] = static_cast<std::uint8_t>(x * 3 + (y % 7) * 5);
     std::vector<int> map(W * H);
-    FreshProcess(4);
-    DeriveTurbulenceMap(heights.data(), W, H, map.data(), nullptr);
+    auto run = FreshRun(4);
+    DeriveTurbulenceMap(*run, heights.data(), W, H, map.data(), nullptr);
     int farthest = 0;
     for (int i = 0; i < W * H; ++i) {
         ASSERT_GE(map[i], 0);
@@ -90,13 +90,13 @@ TEST(TurbulenceCache, IsBuiltOnceAndReadBackWithoutDraws) {
     const std::string folder = FreshTestFolder("cache");
     const int W = 48, H = 32;
     std::vector<int> built = Identity(W * H), loaded = Identity(W * H);
-    FreshProcess(5);
-    ASSERT_EQ(BuildOrLoadTurbulenceMap(built.data(), W, H, folder, nullptr), 1);
+    auto run = FreshRun(5);
+    ASSERT_EQ(BuildOrLoadTurbulenceMap(*run, built.data(), W, H, folder, nullptr), 1);
     EXPECT_EQ(FileSize(TurbulenceCachePath(folder, W, H)), 4L * W * H);
     EXPECT_EQ(TurbulenceCachePath(folder, W, H), folder + "cw48x32.tdf30");
-    const std::uint32_t before = RandomTable::Cursor();
-    ASSERT_EQ(BuildOrLoadTurbulenceMap(loaded.data(), W, H, folder, nullptr), 1);
-    EXPECT_EQ(RandomTable::Cursor(), before) << "a loaded cache takes no draws";
+    const std::uint32_t before = run->random.Cursor();
+    ASSERT_EQ(BuildOrLoadTurbulenceMap(*run, loaded.data(), W, H, folder, nullptr), 1);
+    EXPECT_EQ(run->random.Cursor(), before) << "a loaded cache takes no draws";
     EXPECT_EQ(loaded, built);
 }
 
@@ -115,8 +115,8 @@ TEST(TurbulenceCache, ExtraBytesAreAcceptedShortFilesRebuilt) {
     WriteEntries(path, entries);
     EXPECT_EQ(LoadTurbulenceCache(path, map.data(), W, H), 0);
     EXPECT_EQ(FileSize(path), -1) << "a short cache is deleted";
-    FreshProcess(5);
-    ASSERT_EQ(BuildOrLoadTurbulenceMap(map.data(), W, H, folder, nullptr), 1);
+    auto run = FreshRun(5);
+    ASSERT_EQ(BuildOrLoadTurbulenceMap(*run, map.data(), W, H, folder, nullptr), 1);
     EXPECT_EQ(FileSize(path), 4L * W * H) << "and rebuilt";
 }
 
@@ -138,8 +138,8 @@ TEST(TurbulenceCache, EntriesOutsideTheFieldMakeTheFileInvalid) {
 TEST(TurbulenceCache, AnUnwritableFolderStillGivesAMap) {
     const int W = 16, H = 8;
     std::vector<int> map = Identity(W * H);
-    FreshProcess(6);
-    EXPECT_EQ(BuildOrLoadTurbulenceMap(map.data(), W, H, testing::TempDir() + "no-such-folder/deeper/", nullptr), 1);
+    auto run = FreshRun(6);
+    EXPECT_EQ(BuildOrLoadTurbulenceMap(*run, map.data(), W, H, testing::TempDir() + "no-such-folder/deeper/", nullptr), 1);
     EXPECT_NE(map, Identity(W * H));
 }
 
@@ -152,7 +152,8 @@ TEST(TurbulenceProgress, ReportsEveryRowOfABuild) {
     } recorder;
     const std::string folder = FreshTestFolder("cache");
     std::vector<int> map = Identity(20 * 10);
-    BuildOrLoadTurbulenceMap(map.data(), 20, 10, folder, &recorder);
+    auto run = FreshRun();
+    BuildOrLoadTurbulenceMap(*run, map.data(), 20, 10, folder, &recorder);
     EXPECT_EQ(recorder.rows, 10);
     EXPECT_EQ(recorder.last, 9);
     EXPECT_EQ(recorder.ends, 1);

@@ -55,7 +55,8 @@ int OneRowTabWidth(HWND tab, int height, int margin) {
 }
 }  // namespace
 
-CConfigDialog::CConfigDialog(HWND parent, int firstPage) : m_hParent(parent), m_nFirstPage(firstPage) {
+CConfigDialog::CConfigDialog(HWND parent, int firstPage, SharedEngineState& shared)
+    : m_hParent(parent), m_Shared(shared), m_nFirstPage(firstPage) {
     m_Settings.Load();
     m_Pages.push_back(std::make_unique<CEffectsPage>(m_Settings, m_Settings));
     m_Pages.push_back(std::make_unique<CFlamesPage>(m_Settings, m_Settings));
@@ -237,11 +238,11 @@ void CConfigDialog::RefreshPreview() {
 
 CPreviewWnd* CConfigDialog::Preview() const { return m_pLeftPanel ? m_pLeftPanel->Preview() : nullptr; }
 
-void RunConfigurationSheet(HWND parent) {
+void RunConfigurationSheet(HWND parent, SharedEngineState& shared) {
     try {
         INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_BAR_CLASSES | ICC_TAB_CLASSES};
         InitCommonControlsEx(&controls);
-        CConfigDialog sheet(parent, 0);
+        CConfigDialog sheet(parent, 0, shared);
         const INT_PTR result = sheet.DoModal();
         if (result == IDOK) {
             if (!sheet.Record().Save())

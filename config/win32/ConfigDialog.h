@@ -2,6 +2,7 @@
 #pragma once
 #include "config/win32/SharedBackground.h"
 #include "config/win32/TexturedTabCtrl.h"
+#include "engine/SharedEngineState.h"
 #include "settings/Settings.h"
 
 #include <windows.h>
@@ -18,7 +19,8 @@ class CPreviewWnd;
 // the record; any other end reloads it, discarding the edits.
 class CConfigDialog {
 public:
-    CConfigDialog(HWND parent, int firstPage);
+    // The previews' engines share `shared`, which outlives the sheet.
+    CConfigDialog(HWND parent, int firstPage, SharedEngineState& shared);
     ~CConfigDialog();
     CConfigDialog(const CConfigDialog&) = delete;
     CConfigDialog& operator=(const CConfigDialog&) = delete;
@@ -40,6 +42,7 @@ public:
     void MarkConfirmed() { m_bConfirmed = true; }
 
     HWND Handle() const { return m_hWnd; }
+    SharedEngineState& EngineState() const { return m_Shared; }
     Settings& Record() { return m_Settings; }
 
 private:
@@ -50,6 +53,7 @@ private:
     void LayOut();
 
     HWND m_hParent;
+    SharedEngineState& m_Shared;
     int m_nFirstPage;
     HWND m_hWnd = nullptr;
     bool m_bConfirmed = false;
@@ -62,4 +66,4 @@ private:
 
 // The configuration run of the program (/c): shows the sheet; OK saves the
 // settings and says so when saving fails.
-void RunConfigurationSheet(HWND parent);
+void RunConfigurationSheet(HWND parent, SharedEngineState& shared);

@@ -311,7 +311,7 @@ void CLeftPanel::RefreshPreview() {
             GetClientRect(frame, &area);
             CPreviewWnd* preview = nullptr;
             try {
-                preview = new CPreviewWnd(*scratch);
+                preview = new CPreviewWnd(*scratch, m_Sheet.EngineState());
             } catch (...) {
                 preview = nullptr;  // no memory for its engine: no preview
             }

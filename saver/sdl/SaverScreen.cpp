@@ -27,6 +27,7 @@ FieldSize ChooseFieldSize(int outputWidth, int outputHeight, const SettingsReade
 
 SaverScreen::~SaverScreen() {
     m_pEngine.reset();
+    m_pSound.reset();
     if (m_pTexture) SDL_DestroyTexture(m_pTexture);
     if (m_pRenderer) SDL_DestroyRenderer(m_pRenderer);
     if (m_pWindow) SDL_DestroyWindow(m_pWindow);
@@ -35,7 +36,6 @@ SaverScreen::~SaverScreen() {
 bool SaverScreen::Open(ScreenPlan plan, const Settings& settings, std::string& error) {
     m_Plan = std::move(plan);
     m_Settings = settings;
-    if (!m_Plan.sound) m_Settings.SetInt(SettingId::BackgroundSoundEnable, 0);
     BuildEngine(m_Plan.width, m_Plan.height);
     return OpenWindow(error);
 }
@@ -47,7 +47,7 @@ void SaverScreen::BuildEngine(int outputWidth, int outputHeight) {
     const FieldSize field = ChooseFieldSize(outputWidth, outputHeight, m_Settings);
     m_nFieldWidth = field.width;
     m_nFieldHeight = field.height;
-    std::unique_ptr<CFireEngine> engine(new (std::nothrow) CFireEngine);
+    std::unique_ptr<CFireEngine> engine(new (std::nothrow) CFireEngine(m_Shared));
     if (!engine) return;
     Settings sized = m_Settings;
     sized.SetInt(SettingId::XRes, m_nFieldWidth);
@@ -57,6 +57,12 @@ void SaverScreen::BuildEngine(int outputWidth, int outputHeight) {
     const int created = engine->Create(sized);
     engine->SetDesktopSource(nullptr);
     if (!created) return;
+    // The sound starts with the first engine; a rebuilt one hears the same.
+    if (m_Plan.sound && !m_pSound) {
+        m_pSound.reset(new (std::nothrow) FireSound);
+        if (m_pSound) m_pSound->Start(sized);
+    }
+    engine->SetExplosionSink(m_pSound.get());
     try {
         m_Frame.assign(static_cast<std::size_t>(m_nFieldWidth) * m_nFieldHeight, 0);
     } catch (const std::bad_alloc&) {

@@ -2,6 +2,7 @@
 #pragma once
 #include "engine/FireEngine.h"
 #include "platform/DesktopImage.h"
+#include "saver/FireSound.h"
 #include "saver/FrameConversion.h"
 #include "saver/RenderScale.h"
 #include "settings/Settings.h"
@@ -29,7 +30,7 @@ struct ScreenPlan {
 // size, which the renderer scales onto the window.
 class SaverScreen {
 public:
-    SaverScreen() = default;
+    explicit SaverScreen(SharedEngineState& shared) : m_Shared(shared) {}
     ~SaverScreen();
     SaverScreen(const SaverScreen&) = delete;
     SaverScreen& operator=(const SaverScreen&) = delete;
@@ -55,12 +56,14 @@ private:
     // The texture the field is uploaded to, once there are an engine and a renderer.
     void CreateTexture();
 
+    SharedEngineState& m_Shared;
     ScreenPlan m_Plan;
     Settings m_Settings;
     SDL_Window* m_pWindow = nullptr;
     SDL_Renderer* m_pRenderer = nullptr;
     SDL_Texture* m_pTexture = nullptr;
     std::unique_ptr<CFireEngine> m_pEngine;
+    std::unique_ptr<FireSound> m_pSound;
     std::vector<std::uint8_t> m_Frame;
     PixelPalette m_Colours{};
     int m_nFieldWidth = 0, m_nFieldHeight = 0;

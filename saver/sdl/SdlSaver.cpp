@@ -22,7 +22,7 @@ bool SdlSaver::Open(std::string& error) {
     Settings settings;
     PrepareRunSettings(m_Options.settings, plan.cyclePresets, settings);
     for (ScreenPlan& screenPlan : plan.screens) {
-        std::unique_ptr<SaverScreen> screen(new (std::nothrow) SaverScreen);
+        std::unique_ptr<SaverScreen> screen(new (std::nothrow) SaverScreen(m_Shared));
         if (!screen) {
             error = "out of memory";
             return false;

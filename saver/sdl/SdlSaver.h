@@ -19,7 +19,8 @@ union SDL_Event;
 // loop to stop.
 class SdlSaver : public FrameRenderer {
 public:
-    explicit SdlSaver(const SaverOptions& options) : m_Options(options) {}
+    // Its engines share `shared`, which outlives the run.
+    SdlSaver(const SaverOptions& options, SharedEngineState& shared) : m_Options(options), m_Shared(shared) {}
 
     // Plans and opens every screen; false with one line in `error`.
     bool Open(std::string& error);
@@ -31,6 +32,7 @@ private:
     SaverScreen* ScreenOf(unsigned windowId);
 
     const SaverOptions& m_Options;
+    SharedEngineState& m_Shared;
     X11Display m_X11;
     bool m_bX11 = false;
     bool m_bWatching = false;

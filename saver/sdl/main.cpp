@@ -2,8 +2,7 @@
 // emberlux: the native fire screen saver for Linux. Full screen on every
 // monitor, in an ordinary window, or as a screen saver host's display mode
 // drawing into the root window or a window it names.
-#include "engine/CrtRandom.h"
-#include "engine/RandomTable.h"
+#include "engine/SharedEngineState.h"
 #include "platform/x11/X11Display.h"
 #include "saver/SaverOptions.h"
 #include "saver/sdl/SdlSaver.h"
@@ -14,6 +13,8 @@
 
 #include <cstdio>
 #include <ctime>
+#include <memory>
+#include <new>
 
 namespace {
 int Fail(int code, const std::string& message) {
@@ -23,7 +24,10 @@ int Fail(int code, const std::string& message) {
 
 // The run itself, between SDL's start and end: 0 when it ended as asked, 1 when it could not start.
 int Run(const SaverOptions& options) {
-    SdlSaver saver(options);
+    std::unique_ptr<SharedEngineState> shared(new (std::nothrow) SharedEngineState(
+        options.settings.hasSeed ? options.settings.seed : static_cast<std::uint32_t>(std::time(nullptr))));
+    if (!shared) return Fail(1, "out of memory");
+    SdlSaver saver(options, *shared);
     std::string error;
     if (!saver.Open(error)) return Fail(1, error);
     RenderFlags& flags = SaverFlags();
@@ -42,8 +46,6 @@ int main(int argc, char** argv) {
         return 0;
     }
     InstallStopSignals();
-    CrtSrand(options.settings.hasSeed ? options.settings.seed : static_cast<std::uint32_t>(std::time(nullptr)));
-    RandomTable::Fill();
     // The host decides when its display mode ends: SDL must neither hold off
     // the screen saver nor turn signals into its own quit events.
     SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");

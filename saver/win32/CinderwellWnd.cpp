@@ -5,7 +5,6 @@
 #include "saver/win32/GdiDesktopCapture.h"
 #include "saver/win32/ProgressWindow.h"
 #include "saver/win32/WindowObject.h"
-#include "sound/SoundPlayer.h"
 
 #include <new>
 
@@ -13,8 +12,8 @@ namespace {
 const char* const kWindowClass = "EmberluxSaverWindow";
 }  // namespace
 
-CCinderwellWnd::CCinderwellWnd(FullScreenRun& run, const WindowPlan& plan)
-    : m_Run(run), m_Plan(plan), m_pCinderwell(new CFireEngine) {}
+CCinderwellWnd::CCinderwellWnd(FullScreenRun& run, const WindowPlan& plan, SharedEngineState& shared)
+    : m_Run(run), m_Plan(plan), m_pCinderwell(new CFireEngine(shared)) {}
 
 CCinderwellWnd::~CCinderwellWnd() = default;
 
@@ -114,8 +113,13 @@ bool CCinderwellWnd::InitSaver() {
     m_pCinderwell->SetDesktopSource(nullptr);
     m_pCinderwell->SetTurbulenceProgress(nullptr);
     progress.End();
-    if (!created) ShowMessageBox(m_hWnd, "m_pCinderwell initialization's fault.", MessageIcon::None);
-    return created != 0;
+    if (!created) {
+        ShowMessageBox(m_hWnd, "m_pCinderwell initialization's fault.", MessageIcon::None);
+        return false;
+    }
+    m_Sound.Start(*m_pSettings);
+    m_pCinderwell->SetExplosionSink(&m_Sound);
+    return true;
 }
 
 int CCinderwellWnd::OpenOutput() {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 #include "engine/FireEngine.h"
+#include "saver/FireSound.h"
 #include "saver/ScreenPlan.h"
 #include "saver/win32/DisplayOutput.h"
 #include "settings/Settings.h"
@@ -17,7 +18,7 @@ class FullScreenRun;
 // run draws every window's frames on its render thread.
 class CCinderwellWnd {
 public:
-    CCinderwellWnd(FullScreenRun& run, const WindowPlan& plan);
+    CCinderwellWnd(FullScreenRun& run, const WindowPlan& plan, SharedEngineState& shared);
     ~CCinderwellWnd();
     CCinderwellWnd(const CCinderwellWnd&) = delete;
     CCinderwellWnd& operator=(const CCinderwellWnd&) = delete;
@@ -50,6 +51,7 @@ private:
     WindowPlan m_Plan;
     HWND m_hWnd = nullptr;
     const Settings* m_pSettings = nullptr;  // only while the window is being created
+    FireSound m_Sound;  // declared before the engine, which plays into it
     std::unique_ptr<CFireEngine> m_pCinderwell;
     DisplayOutput m_Output;
     std::vector<std::uint8_t> m_FrameBits;

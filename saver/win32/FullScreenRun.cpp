@@ -63,7 +63,7 @@ bool FullScreenRun::Start(MonitorList& monitors) {
     }
     for (const WindowPlan& plan : plans) {
         Settings own;
-        CCinderwellWnd* window = new (std::nothrow) CCinderwellWnd(*this, plan);
+        CCinderwellWnd* window = new (std::nothrow) CCinderwellWnd(*this, plan, m_Shared);
         if (!window) {
             DestroyWindows();
             ShowMessageBox(nullptr, "Error memory allocating for CCinderwellWnd.", MessageIcon::None);

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
+#include "engine/SharedEngineState.h"
 #include "saver/CloseRules.h"
 #include "saver/MonitorLayout.h"
 #include "saver/RenderLoop.h"
@@ -17,6 +18,8 @@ class CCinderwellWnd;
 // when a password is set.
 class FullScreenRun : public FrameRenderer {
 public:
+    // Its engines share `shared`, which outlives the run.
+    explicit FullScreenRun(SharedEngineState& shared) : m_Shared(shared) {}
     // Loads the settings, moves on to the next preset, makes the windows, shows
     // them and starts the render thread. False when the run cannot start (a
     // message has been shown where the cause has one of its own).
@@ -35,6 +38,7 @@ private:
     bool AskPassword();
     void DestroyWindows();
 
+    SharedEngineState& m_Shared;
     std::vector<CCinderwellWnd*> m_Windows;  // primary first; each deletes itself with its window
     HWND m_hPrimary = nullptr;
     bool m_bAskingPassword = false;

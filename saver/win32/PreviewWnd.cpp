@@ -11,7 +11,8 @@ namespace {
 const char* const kWindowClass = "EmberluxPreview";
 }  // namespace
 
-CPreviewWnd::CPreviewWnd(const SettingsReader& settings) : m_pEngine(new CFireEngine), m_pSettings(new Settings) {
+CPreviewWnd::CPreviewWnd(const SettingsReader& settings, SharedEngineState& shared)
+    : m_pEngine(new CFireEngine(shared)), m_pSettings(new Settings) {
     m_pSettings->CopyFrom(settings);
     // The preview is always silent.
     m_pSettings->SetInt(SettingId::BackgroundSoundEnable, 0);

@@ -16,7 +16,8 @@
 // stretching, at most one frame per 25 ms.
 class CPreviewWnd : public FrameRenderer {
 public:
-    explicit CPreviewWnd(const SettingsReader& settings);
+    // Its engine shares `shared` with the other engines of the process.
+    CPreviewWnd(const SettingsReader& settings, SharedEngineState& shared);
     ~CPreviewWnd() override;
     CPreviewWnd(const CPreviewWnd&) = delete;
     CPreviewWnd& operator=(const CPreviewWnd&) = delete;

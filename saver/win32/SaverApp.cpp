@@ -2,13 +2,12 @@
 // Emberlux.scr: starts one of the four screen-saver modes the command line asks
 // for and runs the message loop while a saver or preview window lives.
 #include "config/win32/ChangePasswordDlg.h"
-#include "engine/CrtRandom.h"
-#include "engine/RandomTable.h"
+#include "config/win32/ConfigDialog.h"
+#include "engine/SharedEngineState.h"
 #include "platform/MessageBox.h"
 #include "saver/CommandLine.h"
 #include "saver/win32/FullScreenRun.h"
 #include "saver/win32/Win32MonitorList.h"
-#include "saver/win32/ConfigureMode.h"
 #include "saver/win32/PreviewWnd.h"
 #include "settings/RegistryStore.h"
 #include "sound/SoundPlayer.h"
@@ -18,19 +17,19 @@
 
 #include <cstdlib>
 #include <ctime>
+#include <memory>
 #include <new>
 
 namespace {
-// True when a main window was made and the message loop is to run.
-bool InitInstance(const char* commandLine) {
-    CrtSrand(static_cast<std::uint32_t>(std::time(nullptr)));
-    RandomTable::Fill();
+// True when a main window was made and the message loop is to run. The
+// engines of the mode share `shared`, which lives until the loop has ended.
+bool InitInstance(const char* commandLine, SharedEngineState& shared) {
     switch (ParseSaverMode(commandLine)) {
     case SaverMode::Configure:
-        RunConfiguration();
+        RunConfigurationSheet(nullptr, shared);
         return false;
     case SaverMode::FullScreen: {
-        static FullScreenRun run;
+        static FullScreenRun run(shared);
         Win32MonitorList monitors;
         return run.Start(monitors);
     }
@@ -43,7 +42,7 @@ bool InitInstance(const char* commandLine) {
         if (!IsWindow(parent)) return false;
         Settings settings;
         settings.Load();
-        CPreviewWnd* preview = new (std::nothrow) CPreviewWnd(settings);
+        CPreviewWnd* preview = new (std::nothrow) CPreviewWnd(settings, shared);
         if (!preview) {
             ShowMessageBox(nullptr, "Error allocating memory for preview window.", MessageIcon::None);
             return false;
@@ -74,7 +73,14 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_PROGRESS_CLASS | ICC_BAR_CLASSES | ICC_TAB_CLASSES |
                                                        ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
-    if (InitInstance(commandLine ? commandLine : "")) {
+    // One seed per process, from the clock, as the C runtime's generator is seeded.
+    std::unique_ptr<SharedEngineState> shared(
+        new (std::nothrow) SharedEngineState(static_cast<std::uint32_t>(std::time(nullptr))));
+    if (!shared) {
+        ShowMessageBox(nullptr, "Unknown error in InitInstance().", MessageIcon::None);
+        return 0;
+    }
+    if (InitInstance(commandLine ? commandLine : "", *shared)) {
         MSG message;
         while (GetMessageA(&message, nullptr, 0, 0) > 0) {
             TranslateMessage(&message);

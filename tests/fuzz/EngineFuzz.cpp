@@ -3,9 +3,7 @@
 // (extreme and negative values, long strings, any palette file), any random
 // table cursor and any desktop photograph, at a size from 1 x 2 to 64 x 48:
 // Create and 20 frames.
-#include "engine/CrtRandom.h"
 #include "engine/FireEngine.h"
-#include "engine/RandomTable.h"
 #include "palette/FirePalette.h"
 #include "settings/SettingIds.h"
 #include "settings/Settings.h"
@@ -14,6 +12,7 @@
 #include "tests/fuzz/FuzzInput.h"
 
 #include <cstdlib>
+#include <memory>
 #include <vector>
 
 namespace {
@@ -30,14 +29,8 @@ DesktopImage Photograph(FuzzInput& input) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzInput input(data, size);
     g_bMute = 1;
-    ResetSharedEngineState();
-    static const bool filled = [] {
-        CrtSrand(1);
-        RandomTable::Fill();
-        return true;
-    }();
-    (void)filled;
-    RandomTable::SetCursor(input.Word());
+    std::unique_ptr<SharedEngineState> run(new SharedEngineState(1));
+    run->random.SetCursor(input.Word());
 
     const int width = 1 + input.Byte() % 64, height = 2 + input.Byte() % 47;
     Settings settings;
@@ -58,7 +51,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     PictureDesktop desktop(Photograph(input));
 
-    CFireEngine engine;
+    CFireEngine engine(*run);
     engine.SetCacheDirectory(FuzzFolder());
     if (input.Byte() & 1) engine.SetDesktopSource(&desktop);
     if (!engine.Create(settings)) return 0;

@@ -14,9 +14,9 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzInput input(data, size);
     setenv("LC_ALL", input.Byte() & 1 ? "ru_RU.UTF-8" : "en_US.UTF-8", 1);
-    FieldSource field(1 + input.Byte() % 64, 2 + input.Byte() % 47);
+    FieldSource field(*run, 1 + input.Byte() % 64, 2 + input.Byte() % 47);
     FlamingTextOptions options{input.Setting(), input.Setting(), input.Setting(), input.Setting()};
-    RandomTable::SetCursor(input.Word());
+    run->random.SetCursor(input.Word());
     const OemText oem = ConvertToOemText(input.Rest());
     if (oem.fontId != kCyrillicFontId && oem.fontId != kWesternFontId) std::abort();
     ResetLineSwitchCounter();

@@ -73,7 +73,8 @@ bool StartSaver(const char* path, HWND host, PROCESS_INFORMATION& process) {
 bool StartHere(HWND host) {
     Settings settings;
     settings.Load();
-    CPreviewWnd* preview = new (std::nothrow) CPreviewWnd(settings);
+    static SharedEngineState shared(1);
+    CPreviewWnd* preview = new (std::nothrow) CPreviewWnd(settings, shared);
     RECT client{};
     GetClientRect(host, &client);
     return preview && preview->Create(client, host);

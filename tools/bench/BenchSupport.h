@@ -76,16 +76,14 @@ void TimeAgainstMemcpy(benchmark::State& state, std::size_t bytes, Work work, bo
     state.counters["xMemcpy"] = measure / MemcpySeconds(bytes);
 }
 
-// Puts the passes of the level given as the benchmark's first argument in
-// force; false (and the benchmark skipped) when the processor lacks it.
-inline bool UseLevelOf(benchmark::State& state) {
+// The passes of the level given as the benchmark's first argument; null (and
+// the benchmark skipped) when the processor lacks it.
+inline const FirePasses* PassesOf(benchmark::State& state) {
     const PassLevel level = static_cast<PassLevel>(state.range(0));
-    if (UsePassLevel(level)) {
-        state.SetLabel(PassLevelName(level));
-        return true;
-    }
-    state.SkipWithError("this processor lacks the level");
-    return false;
+    const FirePasses* passes = FirePassesOf(level);
+    if (passes) state.SetLabel(PassLevelName(level));
+    else state.SkipWithError("this processor lacks the level");
+    return passes;
 }
 
 inline std::vector<std::uint8_t> RandomBytes(std::size_t count, int limit, unsigned seed) {

@@ -4,15 +4,15 @@
 // (the desktop mixed in) and once it has burnt; and on a 4K screen at the
 // automatic render scale, with the upscale to the screen. Each run times the
 // same frames, so runs of any length compare.
-#include "engine/CrtRandom.h"
 #include "engine/FireEngine.h"
-#include "engine/RandomTable.h"
+#include "engine/SharedEngineState.h"
 #include "saver/FrameConversion.h"
 #include "saver/FrameUpscaler.h"
 #include "saver/RenderScale.h"
 #include "settings/Settings.h"
-#include "sound/SoundPlayer.h"
 #include "tools/bench/BenchSupport.h"
+
+#include <memory>
 
 namespace {
 // The frames timed: from frame 100 the sparkles are out and the paper burns
@@ -35,13 +35,9 @@ void RunFire(benchmark::State& state, int renderScale, int firstFrame) {
     const int screenWidth = static_cast<int>(state.range(0)), screenHeight = static_cast<int>(state.range(1));
     const FieldSize field =
         RenderFieldSize(screenWidth, screenHeight, ChooseRenderScale(renderScale, screenWidth, screenHeight));
-    UsePassLevel(BestPassLevel());
     state.SetLabel(PassLevelName(BestPassLevel()));
-    g_bMute = 1;
-    ResetSharedEngineState();
-    CrtSrand(1);
-    RandomTable::Fill();
-    CFireEngine engine;
+    const std::unique_ptr<SharedEngineState> run(new SharedEngineState(1));
+    CFireEngine engine(*run);
     if (!engine.Create(BenchmarkSettings(field.width, field.height))) {
         state.SkipWithError("the engine could not be created");
         return;

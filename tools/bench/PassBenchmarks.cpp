@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // Each hot pass of a frame at 1920 x 1080 and 3840 x 2160, at every level of
 // instructions, reported as a multiple of a memcpy of the bytes it covers.
-#include "engine/RandomTable.h"
+#include "engine/SharedEngineState.h"
 #include "engine/ShuffleRuns.h"
 #include "engine/TurbulenceMap.h"
 #include "platform/Resources.h"
@@ -10,6 +10,7 @@
 #include "tools/bench/BenchSupport.h"
 
 #include <map>
+#include <memory>
 #include <utility>
 
 namespace {
@@ -36,34 +37,34 @@ const std::vector<int>& TurbulenceMapOf(int width, int height) {
     static std::map<std::pair<int, int>, std::vector<int>> maps;
     std::vector<int>& map = maps[{width, height}];
     if (map.empty()) {
-        const PassLevel level = ActiveFirePasses().level;
-        UsePassLevel(BestPassLevel());
+        const std::unique_ptr<SharedEngineState> run(new SharedEngineState(1));
         map.resize(static_cast<std::size_t>(width) * height);
-        DeriveTurbulenceMap(TiledHeights(width, height).data(), width, height, map.data(), nullptr);
-        UsePassLevel(level);
+        DeriveTurbulenceMap(*run, TiledHeights(width, height).data(), width, height, map.data(), nullptr);
     }
     return map;
 }
 
 void AverageUpwardPass(benchmark::State& state) {
-    if (!UseLevelOf(state)) return;
+    const FirePasses* passes = PassesOf(state);
+    if (!passes) return;
     std::vector<std::uint8_t> field = RandomBytes(PixelsOf(state) + WidthOf(state), 254, 1);
     TimeAgainstMemcpy(state, PixelsOf(state),
-                      [&] { ActiveFirePasses().averageUpward(field.data(), WidthOf(state), HeightOf(state)); });
+                      [&] { passes->averageUpward(field.data(), WidthOf(state), HeightOf(state)); });
 }
 
 // The remap over a real map; with `coldCaches`, as a saver meets it 25 ms
 // after its last frame.
 void TurbulenceRemap(benchmark::State& state, bool coldCaches) {
     const std::vector<int>& map = TurbulenceMapOf(WidthOf(state), HeightOf(state));
-    if (!UseLevelOf(state)) return;
+    const FirePasses* passes = PassesOf(state);
+    if (!passes) return;
     const std::vector<std::uint8_t> field = RandomBytes(PixelsOf(state) + WidthOf(state) + 15, 254, 2);
     std::vector<std::uint8_t> out(PixelsOf(state));
     ShuffleRuns runs;
-    if (ActiveFirePasses().shufflesRuns) runs.Build(map.data(), map.size());
+    if (passes->shufflesRuns) runs.Build(map.data(), map.size());
     const ShuffleRunsView view = runs.View();
     TimeAgainstMemcpy(state, PixelsOf(state),
-                      [&] { ActiveFirePasses().remap(field.data(), map.data(), &view, map.size(), out.data()); },
+                      [&] { passes->remap(field.data(), map.data(), &view, map.size(), out.data()); },
                       false, coldCaches);
 }
 
@@ -71,38 +72,41 @@ void TurbulenceRemapPass(benchmark::State& state) { TurbulenceRemap(state, false
 void TurbulenceRemapPassColdCaches(benchmark::State& state) { TurbulenceRemap(state, true); }
 
 void MixDesktopPass(benchmark::State& state) {
-    if (!UseLevelOf(state)) return;
+    const FirePasses* passes = PassesOf(state);
+    if (!passes) return;
     const std::vector<std::uint8_t> fire = RandomBytes(PixelsOf(state) + WidthOf(state), 247, 3);
     const std::vector<std::uint8_t> layer = RandomBytes(PixelsOf(state) + WidthOf(state) + 66, 7, 4);
     std::vector<std::uint8_t> out(PixelsOf(state));
     TimeAgainstMemcpy(state, PixelsOf(state), [&] {
-        ActiveFirePasses().mixDesktop(fire.data(), layer.data(), WidthOf(state), HeightOf(state), out.data());
+        passes->mixDesktop(fire.data(), layer.data(), WidthOf(state), HeightOf(state), out.data());
     });
 }
 
 // The paper burn's search for burning pixels over a whole burn map.
 void PaperBurnSearchPass(benchmark::State& state) {
-    if (!UseLevelOf(state)) return;
+    const FirePasses* passes = PassesOf(state);
+    if (!passes) return;
     const std::vector<std::uint8_t> burnMap = RandomBytes(PixelsOf(state), 255, 5);
     std::vector<int> columns(static_cast<std::size_t>(WidthOf(state)));
     TimeAgainstMemcpy(state, PixelsOf(state), [&] {
         int found = 0;
         for (int y = 0; y < HeightOf(state); ++y)
-            found += ActiveFirePasses().findInRange(&burnMap[static_cast<std::size_t>(y) * WidthOf(state)],
-                                                    WidthOf(state), y & 1, 120, 8, columns.data());
+            found += passes->findInRange(&burnMap[static_cast<std::size_t>(y) * WidthOf(state)], WidthOf(state), y & 1,
+                                         120, 8, columns.data());
         benchmark::DoNotOptimize(found);
     });
 }
 
 void ConversionTo32Bits(benchmark::State& state) {
-    if (!UseLevelOf(state)) return;
+    const FirePasses* passes = PassesOf(state);
+    if (!passes) return;
     const std::vector<std::uint8_t> frame = RandomBytes(PixelsOf(state), 255, 6);
     PixelPalette palette;
     PaletteToPixels(FirePalette{}, palette);
     std::vector<std::uint32_t> pixels(PixelsOf(state));
     TimeAgainstMemcpy(state, 4 * PixelsOf(state), [&] {
         IndexedToPixels(frame.data(), WidthOf(state), HeightOf(state), palette,
-                        reinterpret_cast<std::uint8_t*>(pixels.data()), 4 * WidthOf(state));
+                        reinterpret_cast<std::uint8_t*>(pixels.data()), 4 * WidthOf(state), *passes);
     });
 }
 
@@ -119,11 +123,14 @@ void UpscaleByTwo(benchmark::State& state) {
 
 // Building the turbulence map, which the user waits for once per resolution.
 void BuildTurbulenceMap(benchmark::State& state) {
-    if (!UseLevelOf(state)) return;
+    const FirePasses* passes = PassesOf(state);
+    if (!passes) return;
     const std::vector<std::uint8_t> heights = TiledHeights(WidthOf(state), HeightOf(state));
     std::vector<int> map(heights.size());
+    const std::unique_ptr<SharedEngineState> run(new SharedEngineState(1));
+    run->passes = passes;
     for (auto _ : state) {
-        DeriveTurbulenceMap(heights.data(), WidthOf(state), HeightOf(state), map.data(), nullptr);
+        DeriveTurbulenceMap(*run, heights.data(), WidthOf(state), HeightOf(state), map.data(), nullptr);
         benchmark::DoNotOptimize(map.data());
     }
 }

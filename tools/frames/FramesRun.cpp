@@ -1,12 +1,9 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "tools/frames/FramesRun.h"
-#include "engine/CrtRandom.h"
 #include "engine/FireEngine.h"
 #include "engine/FirePasses.h"
-#include "engine/RandomTable.h"
 #include "platform/Paths.h"
 #include "settings/SettingIds.h"
-#include "sound/SoundPlayer.h"
 #include "tools/frames/Fnv1a.h"
 #include "tools/frames/PictureWriters.h"
 #include "tools/frames/PpmImage.h"
@@ -18,6 +15,7 @@
 #include <unistd.h>
 #endif
 #include <ctime>
+#include <new>
 #include <memory>
 #include <vector>
 
@@ -90,15 +88,16 @@ int RunFrames(const FramesOptions& options, std::FILE* out) {
         raw.reset(std::fopen(options.rawPath.c_str(), "wb"));
         if (!raw) return ReportFramesFailure(1, "cannot create " + options.rawPath);
     }
-    if (options.forcePasses && !UsePassLevel(options.passes))
+    const FirePasses* passes = options.forcePasses ? FirePassesOf(options.passes) : &BestFirePasses();
+    if (!passes)
         return ReportFramesFailure(1, std::string("this processor cannot run the ") + PassLevelName(options.passes) +
                                           " passes");
-    ResetSharedEngineState();
-    CrtSrand(options.hasSeed ? options.seed : static_cast<std::uint32_t>(std::time(nullptr)));
-    RandomTable::Fill();
-    g_bMute = 1;
+    std::unique_ptr<SharedEngineState> shared(new (std::nothrow) SharedEngineState(
+        options.hasSeed ? options.seed : static_cast<std::uint32_t>(std::time(nullptr))));
+    if (!shared) return ReportFramesFailure(1, "out of memory");
+    shared->passes = passes;
 
-    CFireEngine engine;
+    CFireEngine engine(*shared);
     ProgressBar progress;
     engine.SetDesktopSource(desktop.get());
     engine.SetCacheDirectory(WithSeparator(options.cacheDir));
