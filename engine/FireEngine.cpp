@@ -10,6 +10,7 @@
 #include "platform/OemText.h"
 #include "platform/TempDirectory.h"
 #include "settings/SettingIds.h"
+#include "settings/SettingsTable.h"
 
 #include <algorithm>
 #include <cstring>
@@ -26,14 +27,14 @@ constexpr std::size_t kFieldPadding = 15;
 // The bottom source takes a new target row every seventh frame.
 constexpr int kSubFramesPerTarget = 7;
 
-// Stored counts and burst bounds beyond these are cut, so that no stored value
+// Stored counts and burst bounds beyond this are cut, so that no stored value
 // makes a frame launch, move or draw millions of things: ten times what the
 // settings dialog offers, and for sparkles (which it does not offer) two
 // hundred times their default.
-constexpr int kMaxFireworks = 400;
-constexpr int kMaxFireballs = 200;
-constexpr int kMaxBurstBalls = 1000;
-constexpr int kMaxSparkles = 100000;
+int MostAllowed(int id) {
+    const SettingDef& def = *FindSettingDef(id);
+    return id == SettingId::SparklesCount ? 200 * def.loadDefaultInt : 10 * def.maxValue;
+}
 }  // namespace
 
 CFireEngine::CFireEngine(SharedEngineState& shared) : CFrameSource(shared) {}
@@ -66,11 +67,11 @@ void CFireEngine::ReadSettings(const SettingsReader& settings) {
     settings.GetString(FireText, m_sText);
     if (m_sText.empty()) m_bText = 0;
     settings.GetInt(PaperBurn, m_bPaperBurn);
-    m_nSparkleCount = std::clamp(m_nSparkleCount, 0, kMaxSparkles);
-    m_nFireballCount = std::clamp(m_nFireballCount, 0, kMaxFireballs);
-    m_nFireworkCount = std::clamp(m_nFireworkCount, 0, kMaxFireworks);
-    m_nBurstMax = std::min(m_nBurstMax, kMaxBurstBalls);
-    m_nBurstMin = std::min(m_nBurstMin, kMaxBurstBalls);
+    m_nSparkleCount = std::clamp(m_nSparkleCount, 0, MostAllowed(SparklesCount));
+    m_nFireballCount = std::clamp(m_nFireballCount, 0, MostAllowed(FireBallCount));
+    m_nFireworkCount = std::clamp(m_nFireworkCount, 0, MostAllowed(FireWorkCount));
+    m_nBurstMax = std::min(m_nBurstMax, MostAllowed(FireBallInFireWorkMax));
+    m_nBurstMin = std::min(m_nBurstMin, MostAllowed(FireBallInFireWorkMin));
 }
 
 bool CFireEngine::Allocate() {

@@ -16,12 +16,6 @@ std::string PalettePathAt(const std::string& folder, const std::vector<std::stri
     return folder + names[static_cast<std::size_t>(position) - 1];
 }
 
-std::string FileNameOf(const std::string& path) {
-    std::size_t start = path.size();
-    while (start > 0 && !IsPathSeparator(path[start - 1])) --start;
-    return path.substr(start);
-}
-
 int PalettePositionOf(const std::vector<std::string>& names, const std::string& path) {
     if (path.empty()) return 0;
     const std::string name = FileNameOf(path);

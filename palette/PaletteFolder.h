@@ -15,6 +15,3 @@ std::string PalettePathAt(const std::string& folder, const std::vector<std::stri
 // built-in palette), k for the first name matching the path's file name and
 // extension (case ignored, folders ignored), -1 when none matches.
 int PalettePositionOf(const std::vector<std::string>& names, const std::string& path);
-
-// The file name and extension of a path.
-std::string FileNameOf(const std::string& path);

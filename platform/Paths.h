@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
+#include <string>
 
 // Folder separator of the platform's paths and the palette folder's name with it.
 #ifdef _WIN32
@@ -18,4 +19,11 @@ inline bool IsPathSeparator(char c) {
 #else
     return c == '/';
 #endif
+}
+
+// The file name and extension of a path.
+inline std::string FileNameOf(const std::string& path) {
+    std::size_t start = path.size();
+    while (start > 0 && !IsPathSeparator(path[start - 1])) --start;
+    return path.substr(start);
 }

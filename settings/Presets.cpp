@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "settings/Presets.h"
 #include "settings/RegistryStore.h"
+#include "settings/StoreFormat.h"
 
 namespace {
-const char* const kPresetsKey = "Presets";
-const unsigned char kScrambleKey[5] = {0xA7, 0xE3, 0x9C, 0xD5, 0xB1};
 
 bool DeleteTree(RegistryBackend& registry, const std::string& key) {
     int count = 0;
@@ -16,10 +15,6 @@ bool DeleteTree(RegistryBackend& registry, const std::string& key) {
     return registry.DeleteKey(key);
 }
 }  // namespace
-
-std::string PresetKeyPath(const std::string& presetName) {
-    return presetName.empty() ? kPresetsKey : std::string(kPresetsKey) + "\\" + presetName;
-}
 
 int EnumPresets(int& cursor, std::string& name) {
     RegistryStore* store = RegistryStore::Instance();
@@ -71,18 +66,4 @@ int CyclePreset(Settings& settings) {
     settings.SetInt(SettingId::PrevRunPreset, k + 1);
     settings.Save();
     return 1;
-}
-
-std::string ScramblePassword(const std::string& text) {
-    std::string out;
-    for (std::size_t i = 0; i < text.size() && text[i] != '\0'; ++i) {
-        const char scrambled = static_cast<char>(static_cast<unsigned char>(text[i]) ^ kScrambleKey[i % 5]);
-        if (scrambled == '\0') break;
-        out += scrambled;
-    }
-    return out;
-}
-
-bool IsStorablePassword(const std::string& password) {
-    return password.size() <= kMaxPasswordLength && ScramblePassword(password).size() == password.size();
 }

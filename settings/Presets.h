@@ -1,13 +1,11 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
-#include "settings/InstallDirectory.h"  // GetInstallDirectory, for the users of presets
 #include "settings/Settings.h"
 
 #include <string>
 
-// Named presets are subkeys of "Presets"; the default preset (the empty name)
-// keeps its values in "Presets" itself.
-std::string PresetKeyPath(const std::string& presetName);
+// The operations on named presets, above the record: listing, deleting and
+// moving on to the next one at each run.
 
 // Delivers the next preset name in the store's order and advances `cursor`
 // (start at 0); 0 when there are no more.
@@ -19,15 +17,3 @@ int DeletePreset(const std::string& name);
 // Moves a loaded record on to the next preset at each saver run: counter k
 // chooses the k-th preset (k of 0 the last), stores k + 1 and saves.
 int CyclePreset(Settings& settings);
-
-// The stored form of the password: each byte XOR the key A7 E3 9C D5 B1 at
-// its position mod 5; its own inverse.
-std::string ScramblePassword(const std::string& text);
-
-// The longest password the dialogs accept.
-constexpr std::size_t kMaxPasswordLength = 255;
-
-// Whether the store can keep a password whole: not too long, and no byte that
-// equals the key byte at its position (it would scramble to a zero byte and
-// cut the stored password short).
-bool IsStorablePassword(const std::string& password);

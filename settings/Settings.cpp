@@ -7,10 +7,6 @@ bool IsOfType(int id, SettingType type) {
     const SettingDef* def = FindSettingDef(id);
     return def && def->type == type;
 }
-
-const int kCopyIntOrder[] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 11, 29, 30, 13, 16, 17, 18, 19,
-                             20, 21, 24, 26, 27, 28, 31, 32, 22, 23, 33};
-const int kCopyStringOrder[] = {14, 10, 15, 25};
 }  // namespace
 
 Settings::Settings() : m_ints{} {
@@ -52,13 +48,14 @@ int Settings::SetString(int id, const std::string& value) {
 }
 
 int Settings::CopyFrom(const SettingsReader& source) {
-    for (int id : kCopyIntOrder) {
-        int value = 0;
-        if (!source.GetInt(id, value) || !SetInt(id, value)) return 0;
-    }
-    for (int id : kCopyStringOrder) {
-        std::string value;
-        if (!source.GetString(id, value) || !SetString(id, value)) return 0;
+    for (int rank = 1; const SettingDef* def = SettingCopiedAt(rank); ++rank) {
+        if (def->type == SettingType::Int) {
+            int value = 0;
+            if (!source.GetInt(def->id, value) || !SetInt(def->id, value)) return 0;
+        } else {
+            std::string value;
+            if (!source.GetString(def->id, value) || !SetString(def->id, value)) return 0;
+        }
     }
     return 1;
 }

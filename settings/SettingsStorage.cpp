@@ -1,15 +1,14 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // Load, Save and the preset selection of the settings record.
-#include "settings/LoadNormalisation.h"
+#include "platform/Paths.h"
 #include "settings/InstallDirectory.h"
-#include "settings/Presets.h"
+#include "settings/LoadNormalisation.h"
 #include "settings/RegistryStore.h"
+#include "settings/Settings.h"
 #include "settings/SettingsTable.h"
-
-#include "palette/PaletteFolder.h"
+#include "settings/StoreFormat.h"
 
 namespace {
-const char* const kRootKey = "Presets";
 
 // Where Load finds the display size and the install directory.
 class StoreEnvironment : public LoadEnvironment {
@@ -17,25 +16,12 @@ public:
     DisplaySize GetDisplaySize() const override { return ::GetDisplaySize(); }
     std::string GetInstallDirectory() const override { return ::GetInstallDirectory(); }
 };
-
-// The order in which Save writes the settings; the burst bounds are exchanged
-// just before FireBallInFireWorkMax.
-const int kSaveOrder[] = {
-    SettingId::XRes, SettingId::YRes, SettingId::SparklesCount, SettingId::FireBallCount, SettingId::FireWorkCount,
-    SettingId::FadeScreen, SettingId::FireBallInFireWorkMax, SettingId::FireBallInFireWorkMin,
-    SettingId::BackgroundSoundEnable, SettingId::UseDirectX, SettingId::RenderScale, SettingId::TransitionOn,
-    SettingId::ExplosionSoundEnable, SettingId::WaveLength, SettingId::WaveSpeed, SettingId::WaveEnable, SettingId::SoundVolume,
-    SettingId::OlympicRings, SettingId::FireTextEnable, SettingId::FireTextBurnType, SettingId::FireTextOrbit,
-    SettingId::FireTextSpeed, SettingId::PaperBurn, SettingId::FireText, SettingId::PrevRunPreset,
-    SettingId::RunPresetCycle, SettingId::CycleColors, SettingId::FadeBottom, SettingId::TextSequence,
-    SettingId::Palette, SettingId::CurrentPreset, SettingId::Password,
-};
 }  // namespace
 
 int Settings::Load() {
     RegistryStore* store = RegistryStore::Instance();
     if (!store) return 0;
-    return Load(store->ReadString(kRootKey, "CurrentPreset", ""));
+    return Load(store->ReadString(kPresetsKey, "CurrentPreset", ""));
 }
 
 int Settings::Load(const std::string& presetName) {
@@ -45,7 +31,7 @@ int Settings::Load(const std::string& presetName) {
     const std::string presetKey = PresetKeyPath(presetName);
     for (const SettingDef& def : kSettingDefs) {
         if (def.scope == SettingScope::Derived || def.id == SettingId::CurrentPreset) continue;
-        const std::string key = def.scope == SettingScope::Root ? kRootKey : presetKey;
+        const std::string key = def.scope == SettingScope::Root ? kPresetsKey : presetKey;
         if (def.type == SettingType::Int) SetInt(def.id, store->ReadInt(key, def.valueName, def.loadDefaultInt));
         else SetString(def.id, store->ReadString(key, def.valueName, def.loadDefaultString));
     }
@@ -58,9 +44,10 @@ int Settings::Save() {
     RegistryStore* store = RegistryStore::Instance();
     if (!store || !IsStorablePassword(m_strings[SettingId::Password])) return 0;
     const std::string presetKey = PresetKeyPath(m_strings[SettingId::CurrentPreset]);
-    for (int id : kSaveOrder) {
-        const SettingDef& def = *FindSettingDef(id);
-        const std::string key = def.scope == SettingScope::Root ? kRootKey : presetKey;
+    for (int rank = 1; const SettingDef* saved = SettingSavedAt(rank); ++rank) {
+        const SettingDef& def = *saved;
+        const int id = def.id;
+        const std::string key = def.scope == SettingScope::Root ? kPresetsKey : presetKey;
         if (id == SettingId::FireBallInFireWorkMax) NormaliseBurstBounds(*this);
         int written = 0;
         if (id == SettingId::XRes || id == SettingId::YRes) {

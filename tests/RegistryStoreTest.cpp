@@ -2,9 +2,11 @@
 #include "palette/PaletteFolder.h"
 #include "platform/Paths.h"
 #include "platform/ProgramPath.h"
+#include "settings/InstallDirectory.h"
 #include "settings/MemoryRegistry.h"
 #include "settings/Presets.h"
 #include "settings/RegistryStore.h"
+#include "settings/StoreFormat.h"
 #include "settings/SettingsTable.h"
 #include "tests/ScratchRegistry.h"
 #include "tests/TestSupport.h"
@@ -66,6 +68,24 @@ protected:
     RegistryStore* m_pStore = nullptr;
 };
 }  // namespace
+
+TEST(SettingsStore, SaveWritesTheValuesInTheTablesSaveOrder) {
+    RegistryStore::SetBackendFactory([] { return std::make_unique<MemoryRegistry>(); });
+    Settings settings = DefaultSettings(800, 600);
+    ASSERT_EQ(settings.Save(), 1);
+    auto& registry = static_cast<MemoryRegistry&>(RegistryStore::Instance()->Backend());
+    std::vector<std::string> written;
+    for (const auto& value : registry.Root().Find(kPresetsKey)->values) written.push_back(value.first);
+    RegistryStore::SetBackendFactory(nullptr);
+    const std::vector<std::string> expected{
+        "XRes", "YRes", "SparklesCount", "FireBallCount", "FireWorkCount", "FadeScreen", "FireBallInFireWorkMax",
+        "FireBallInFireWorkMin", "BackgroundSoundEnable", "UseDirectX", "RenderScale", "TransitionOn",
+        "ExplosionSoundEnable", "WaveLength", "WaveSpeed", "WaveEnable", "SoundVolume", "OlympicRings",
+        "FireTextEnable", "FireTextBurnType", "FireTextOrbit", "FireTextSpeed", "PaperBurn", "FireText",
+        "PrevRunPreset", "RunPresetCycle", "CycleColors", "FadeBottom", "TextSequence", "Palette", "CurrentPreset",
+        "Password"};
+    EXPECT_EQ(written, expected);
+}
 
 TEST_P(StoreTest, AnEmptyStoreLoadsTheLoadDefaultsAndTheFirstSaveWritesEverything) {
     Settings settings;

@@ -4,8 +4,8 @@
 // values the setting may take, and leave the saver's own default alone when it
 // is left at its default.
 #include "saver/SaverOptions.h"
-#include "settings/SettingBounds.h"
 #include "settings/SettingsTable.h"
+#include "tools/settings/SettingsDescriptions.h"
 
 #include <gtest/gtest.h>
 
@@ -25,10 +25,7 @@ struct Control {
 };
 
 std::vector<Control> ReadControls() {
-    std::ifstream in(EMBERLUX_SOURCE_DIR "/packaging/linux/emberlux.xml");
-    std::stringstream text;
-    text << in.rdbuf();
-    const std::string xml = text.str();
+    const std::string xml = XscreensaverPage();
     std::vector<Control> controls;
     const std::regex element(R"(<(command|number|boolean|option|string|file)\b([^>]*)/>)");
     const std::regex attribute(R"(([-\w]+)=\"([^\"]*)\")");
@@ -106,21 +103,20 @@ TEST(SaverSettingsXml, EverySettingIsRealItsRangeFitsAndItsDefaultIsTheSavers) {
                 continue;
             }
             ASSERT_EQ(def->type, SettingType::Int) << argument;
-            const SettingBounds* bounds = FindSettingBounds(def->id);
-            ASSERT_NE(bounds, nullptr) << argument << " offers a setting no dialog offers";
+            ASSERT_TRUE(def->HasBounds()) << argument << " offers a setting no dialog offers";
             if (control.tag == "number") {
                 const int low = WholeNumber(control.attributes.at("low"));
                 const int high = WholeNumber(control.attributes.at("high"));
                 const int byDefault = WholeNumber(control.attributes.at("default"));
-                EXPECT_GE(low, bounds->min) << argument;
-                EXPECT_LE(high, bounds->max) << argument;
+                EXPECT_EQ(low, std::min(def->minValue, def->loadDefaultInt)) << argument;
+                EXPECT_EQ(high, std::max(def->maxValue, def->loadDefaultInt)) << argument;
                 EXPECT_LT(low, high) << argument;
                 EXPECT_EQ(byDefault, def->loadDefaultInt) << argument;
             } else {
                 // A box or a choice sets a value the setting does not have by default.
                 const int value = WholeNumber(match[2]);
-                EXPECT_GE(value, bounds->min) << argument;
-                EXPECT_LE(value, bounds->max) << argument;
+                EXPECT_GE(value, def->minValue) << argument;
+                EXPECT_LE(value, def->maxValue) << argument;
                 EXPECT_NE(value, def->loadDefaultInt) << argument;
             }
         }

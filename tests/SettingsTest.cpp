@@ -95,6 +95,30 @@ TEST(SettingsTable, EveryIdButTwelveIsDefinedOnceWithAUniqueName) {
     EXPECT_EQ(FindSettingDefByName("NoSuchValue"), nullptr);
 }
 
+TEST(SettingsTable, CopyFromTakesTheIdsInItsFixedOrder) {
+    const std::vector<int> expected{0,  1,  2,  3,  4,  5,  6,  7,  8,  9,  11, 29, 30, 13, 16, 17, 18,
+                                    19, 20, 21, 24, 26, 27, 28, 31, 32, 22, 23, 33, 14, 10, 15, 25};
+    std::vector<int> copied;
+    for (int rank = 1; const SettingDef* def = SettingCopiedAt(rank); ++rank) copied.push_back(def->id);
+    EXPECT_EQ(copied, expected);
+}
+
+TEST(SettingsTable, EveryControlHasTheRangeItNeedsAndEveryChoiceNamesEachValue) {
+    for (const SettingDef& def : kSettingDefs) {
+        const SettingControlKind kind = def.control.kind;
+        const bool ranged = kind == SettingControlKind::Slider || kind == SettingControlKind::Check ||
+                            kind == SettingControlKind::ClearedCheck || kind == SettingControlKind::Choice;
+        EXPECT_EQ(ranged, def.HasBounds() && kind != SettingControlKind::None) << def.id;
+        EXPECT_TRUE(def.control.page == SettingPage::None || def.control.box) << def.id;
+        EXPECT_TRUE(kind == SettingControlKind::None || !SettingLabel(def).empty()) << def.id;
+        if (kind == SettingControlKind::Check || kind == SettingControlKind::ClearedCheck) {
+            EXPECT_TRUE(def.control.label) << def.valueName;
+        }
+        const std::size_t choices = kind == SettingControlKind::Choice ? def.maxValue - def.minValue + 1 : 0;
+        EXPECT_EQ(SettingChoices(def).size(), choices) << def.id;
+    }
+}
+
 TEST(SettingsCopy, CopiesEveryIdAndStopsAtTheFirstRefusal) {
     RefusingReader source(-1);
     source.m_source.SetString(SettingId::FireText, "Hello\n");

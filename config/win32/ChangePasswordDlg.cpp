@@ -2,7 +2,7 @@
 #include "config/win32/ChangePasswordDlg.h"
 #include "platform/MessageBox.h"
 #include "resources/win32/resource.h"
-#include "settings/Presets.h"
+#include "settings/StoreFormat.h"
 #include "settings/SettingIds.h"
 
 #include <string>

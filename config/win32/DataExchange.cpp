@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "config/win32/DataExchange.h"
+#include "settings/SettingsTable.h"
 
 #include <commctrl.h>
 
@@ -30,9 +31,10 @@ void ExchangeSlider(HWND dialog, int id, int& value, bool pull) {
         SetSliderPosition(dialog, id, value);
 }
 
-void SetUpSlider(HWND dialog, int id, int low, int high, int tickFrequency, bool redraw, int lineSize) {
-    SendDlgItemMessageA(dialog, id, TBM_SETRANGEMIN, FALSE, low);
-    SendDlgItemMessageA(dialog, id, TBM_SETRANGEMAX, redraw, high);
+void SetUpSlider(HWND dialog, int id, int settingId, int tickFrequency, bool redraw, int lineSize) {
+    const SettingDef& def = *FindSettingDef(settingId);
+    SendDlgItemMessageA(dialog, id, TBM_SETRANGEMIN, FALSE, def.minValue);
+    SendDlgItemMessageA(dialog, id, TBM_SETRANGEMAX, redraw, def.maxValue);
     SendDlgItemMessageA(dialog, id, TBM_SETTICFREQ, tickFrequency, 0);
     if (lineSize) SendDlgItemMessageA(dialog, id, TBM_SETLINESIZE, 0, lineSize);
 }

@@ -13,8 +13,9 @@ void ExchangeRadio(HWND dialog, int firstId, int count, int& value, bool pull);
 // Slider position (the slider clamps a pushed value to its range).
 void ExchangeSlider(HWND dialog, int id, int& value, bool pull);
 
-// Slider set-up: range, tick frequency and, when nonzero, the arrow-key step.
-void SetUpSlider(HWND dialog, int id, int low, int high, int tickFrequency, bool redraw, int lineSize = 0);
+// Slider set-up for a setting: the range the settings table gives it, tick
+// frequency and, when nonzero, the arrow-key step.
+void SetUpSlider(HWND dialog, int id, int settingId, int tickFrequency, bool redraw, int lineSize = 0);
 int SliderPosition(HWND dialog, int id);
 void SetSliderPosition(HWND dialog, int id, int position);
 

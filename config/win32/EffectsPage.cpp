@@ -13,10 +13,10 @@ CEffectsPage::CEffectsPage(const SettingsReader& reader, SettingsWriter& writer)
 
 BOOL CEffectsPage::OnInitDialog() {
     CSettingsPage::OnInitDialog();
-    SetUpSlider(m_hWnd, IDC_EFFECTS_FIREWORKS, 0, 40, 2, false);
-    SetUpSlider(m_hWnd, IDC_EFFECTS_SIZE_MIN, 0, 100, 10, false);
-    SetUpSlider(m_hWnd, IDC_EFFECTS_SIZE_MAX, 0, 100, 10, false);
-    SetUpSlider(m_hWnd, IDC_EFFECTS_FIREBALLS, 0, 20, 2, false);
+    SetUpSlider(m_hWnd, IDC_EFFECTS_FIREWORKS, SettingId::FireWorkCount, 2, false);
+    SetUpSlider(m_hWnd, IDC_EFFECTS_SIZE_MIN, SettingId::FireBallInFireWorkMin, 10, false);
+    SetUpSlider(m_hWnd, IDC_EFFECTS_SIZE_MAX, SettingId::FireBallInFireWorkMax, 10, false);
+    SetUpSlider(m_hWnd, IDC_EFFECTS_FIREBALLS, SettingId::FireBallCount, 2, false);
     LoadFromSettings(*m_pReader);
     return TRUE;
 }

@@ -10,10 +10,10 @@ CFlamesPage::CFlamesPage(const SettingsReader& reader, SettingsWriter& writer)
 
 BOOL CFlamesPage::OnInitDialog() {
     CSettingsPage::OnInitDialog();
-    SetUpSlider(m_hWnd, IDC_FLAMES_TURBULENCE, 0, 1, 1, false);
-    SetUpSlider(m_hWnd, IDC_FLAMES_WAVES, 0, 1, 1, false);
-    SetUpSlider(m_hWnd, IDC_FLAMES_WAVE_SPEED, -50, 50, 10, false);
-    SetUpSlider(m_hWnd, IDC_FLAMES_WAVE_LENGTH, 0, 100, 20, false);
+    SetUpSlider(m_hWnd, IDC_FLAMES_TURBULENCE, SettingId::TransitionOn, 1, false);
+    SetUpSlider(m_hWnd, IDC_FLAMES_WAVES, SettingId::WaveEnable, 1, false);
+    SetUpSlider(m_hWnd, IDC_FLAMES_WAVE_SPEED, SettingId::WaveSpeed, 10, false);
+    SetUpSlider(m_hWnd, IDC_FLAMES_WAVE_LENGTH, SettingId::WaveLength, 20, false);
     LoadFromSettings(*m_pReader);
     return TRUE;
 }

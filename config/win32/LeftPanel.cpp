@@ -13,6 +13,7 @@
 #include "saver/win32/DisplayOutput.h"
 #include "saver/win32/PreviewWnd.h"
 #include "settings/Presets.h"
+#include "settings/SettingsTable.h"
 #include "sound/SoundPlayer.h"
 
 #include <new>
@@ -266,12 +267,11 @@ void CLeftPanel::OnResolutionChosen() {
 
 // The entries stand for the RenderScale values 0 to 4, in that order.
 void CLeftPanel::FillDetailList() {
-    static const char* const kDetails[] = {"Automatic", "Full", "Half", "Third", "Quarter"};
-    static_assert(sizeof kDetails / sizeof *kDetails == kMaxRenderScale + 1, "one entry per RenderScale value");
     HWND list = Item(IDC_PANEL_DETAIL);
     if (!list) return;
     SendMessageA(list, CB_RESETCONTENT, 0, 0);
-    for (const char* detail : kDetails) SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(detail));
+    for (const std::string& detail : SettingChoices(*FindSettingDef(SettingId::RenderScale)))
+        SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(detail.c_str()));
     int scale = kRenderScaleAutomatic;
     m_Record.GetInt(SettingId::RenderScale, scale);
     // A value out of range works as Automatic, and shows so.

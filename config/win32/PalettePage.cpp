@@ -11,7 +11,7 @@
 #include "palette/PaletteFolder.h"
 #include "platform/Paths.h"
 #include "saver/win32/PreviewWnd.h"
-#include "settings/Presets.h"
+#include "settings/InstallDirectory.h"
 #include "settings/SettingIds.h"
 
 #include <cstdio>
@@ -32,7 +32,7 @@ BOOL CPalettePage::OnInitDialog() {
         MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&area), 2);
         m_Editor.Create(WS_VISIBLE, area, m_hWnd, 0);
     }
-    SetUpSlider(m_hWnd, IDC_PALETTE_FADE, 0, 100, 10, true, 10);
+    SetUpSlider(m_hWnd, IDC_PALETTE_FADE, SettingId::FadeScreen, 10, true, 10);
     LoadFromSettings(*m_pReader);
     return TRUE;
 }

@@ -19,7 +19,7 @@ BOOL CTextPage::OnInitDialog() {
     m_hToolbar = CreateToolbarStrip(m_hWnd, IDC_TEXT_TOOLBAR, IDB_TOOLBAR_TEXT, kCommands, 2);
     if (!m_hToolbar) return FALSE;
     SendDlgItemMessageA(m_hWnd, IDC_TEXT_FIELD, EM_LIMITTEXT, kMaxFireTextLength - 1, 0);
-    SetUpSlider(m_hWnd, IDC_TEXT_SPEED, 10, 255, 25, false);
+    SetUpSlider(m_hWnd, IDC_TEXT_SPEED, SettingId::FireTextSpeed, 25, false);
     // The values arrive when the sheet loads every page.
     return TRUE;
 }

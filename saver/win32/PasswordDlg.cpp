@@ -2,7 +2,7 @@
 #include "saver/win32/PasswordDlg.h"
 #include "platform/MessageBox.h"
 #include "resources/win32/resource.h"
-#include "settings/Presets.h"
+#include "settings/StoreFormat.h"
 #include "settings/Settings.h"
 
 #include <string>
