@@ -12,8 +12,7 @@
 
 namespace {
 Settings QuietSettings(int width, int height) {
-    Settings settings = DefaultSettings(width, height);
-    settings.SetInt(SettingId::TransitionOn, 0);
+    Settings settings = WithoutTurbulence(width, height);
     settings.SetInt(SettingId::OlympicRings, 0);
     return settings;
 }

@@ -13,8 +13,7 @@
 
 namespace {
 Settings SharedFireSettings(int width, int height, const char* text) {
-    Settings settings = DefaultSettings(width, height);
-    settings.SetInt(SettingId::TransitionOn, 0);
+    Settings settings = WithoutTurbulence(width, height);
     settings.SetString(SettingId::FireText, text);
     settings.SetInt(SettingId::FireTextSpeed, 100);
     settings.SetInt(SettingId::FireWorkCount, 4);
@@ -55,8 +54,7 @@ std::vector<std::uint64_t> FireHashes(CFireEngine& engine, int frames) {
 
 // Fireworks on a field tall enough for rockets to burst.
 Settings Fireworks() {
-    Settings settings = DefaultSettings(200, 240);
-    settings.SetInt(SettingId::TransitionOn, 0);
+    Settings settings = WithoutTurbulence(200, 240);
     settings.SetInt(SettingId::FireWorkCount, 12);
     return settings;
 }

@@ -31,6 +31,13 @@ inline Settings DefaultSettings(int width, int height) {
     return settings;
 }
 
+// The same without turbulence: no cache file, no map to build.
+inline Settings WithoutTurbulence(int width, int height) {
+    Settings settings = DefaultSettings(width, height);
+    settings.SetInt(SettingId::TransitionOn, 0);
+    return settings;
+}
+
 inline std::string TestDataPath(const std::string& name) { return std::string(EMBERLUX_TEST_DATA) + "/" + name; }
 
 inline std::string ReadWholeFile(const std::string& path) {
