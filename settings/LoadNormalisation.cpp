@@ -2,20 +2,6 @@
 #include "settings/LoadNormalisation.h"
 #include "platform/Paths.h"
 
-namespace {
-int IntOf(const Settings& settings, int id) {
-    int value = 0;
-    settings.GetInt(id, value);
-    return value;
-}
-
-std::string StringOf(const Settings& settings, int id) {
-    std::string value;
-    settings.GetString(id, value);
-    return value;
-}
-}  // namespace
-
 void NormaliseBurstBounds(Settings& settings) {
     const int max = IntOf(settings, SettingId::FireBallInFireWorkMax);
     const int min = IntOf(settings, SettingId::FireBallInFireWorkMin);

@@ -11,6 +11,19 @@ public:
     virtual int GetString(int id, std::string& out) const = 0;
 };
 
+// The value of `id`, or `fallback` (an empty string) where the reader has none.
+inline int IntOf(const SettingsReader& settings, int id, int fallback = 0) {
+    int value = fallback;
+    settings.GetInt(id, value);
+    return value;
+}
+
+inline std::string StringOf(const SettingsReader& settings, int id) {
+    std::string value;
+    settings.GetString(id, value);
+    return value;
+}
+
 // Write side of a settings record: typed setters addressed by setting id.
 class SettingsWriter {
 public:

@@ -24,18 +24,6 @@ std::string ScratchName() {
     return name;
 }
 
-int IntOf(const SettingsReader& settings, int id) {
-    int value = -1;
-    settings.GetInt(id, value);
-    return value;
-}
-
-std::string StringOf(const SettingsReader& settings, int id) {
-    std::string value;
-    settings.GetString(id, value);
-    return value;
-}
-
 // Every test runs against the in-memory backend and against this platform's
 // own registry (a scratch hive file, or a scratch key of the Windows registry).
 class StoreTest : public testing::TestWithParam<Backend> {
@@ -91,8 +79,8 @@ TEST_P(StoreTest, AnEmptyStoreLoadsTheLoadDefaultsAndTheFirstSaveWritesEverythin
     Settings settings;
     ASSERT_EQ(settings.Load(), 1);
     EXPECT_EQ(StringOf(settings, SettingId::CurrentPreset), "");
-    EXPECT_EQ(IntOf(settings, SettingId::FireBallCount), 6);
-    EXPECT_EQ(IntOf(settings, SettingId::ResolutionIsCurrent), 1);
+    EXPECT_EQ(IntOf(settings, SettingId::FireBallCount, -1), 6);
+    EXPECT_EQ(IntOf(settings, SettingId::ResolutionIsCurrent, -1), 1);
     ASSERT_EQ(settings.Save(), 1);
     for (const SettingDef& def : kSettingDefs)
         if (def.valueName) {
@@ -120,7 +108,7 @@ TEST_P(StoreTest, EverySettingRoundTrips) {
     ASSERT_EQ(read.Load("Round trip"), 1);
     for (const SettingDef& def : kSettingDefs) {
         if (def.type != SettingType::Int || def.id == SettingId::ResolutionIsCurrent) continue;
-        EXPECT_EQ(IntOf(read, def.id), IntOf(written, def.id)) << def.valueName;
+        EXPECT_EQ(IntOf(read, def.id, -1), IntOf(written, def.id, -1)) << def.valueName;
     }
     EXPECT_EQ(StringOf(read, SettingId::FireText), "Line one\nLine \"two\" \\ back\n");
     EXPECT_EQ(StringOf(read, SettingId::Password), "secret");
@@ -168,7 +156,7 @@ TEST_P(StoreTest, AMissingPresetKeyLoadsTheDefaults) {
     Settings settings;
     ASSERT_EQ(settings.Load(), 1);
     EXPECT_EQ(StringOf(settings, SettingId::CurrentPreset), "Gone");
-    EXPECT_EQ(IntOf(settings, SettingId::FireWorkCount), 6);
+    EXPECT_EQ(IntOf(settings, SettingId::FireWorkCount, -1), 6);
 }
 
 TEST_P(StoreTest, SaveAsMakesTheNamedPresetCurrent) {
@@ -180,7 +168,7 @@ TEST_P(StoreTest, SaveAsMakesTheNamedPresetCurrent) {
     EXPECT_EQ(PresetNames(), std::vector<std::string>{"Calm"});
     Settings settings;
     ASSERT_EQ(settings.SelectPreset("Calm"), 1);
-    EXPECT_EQ(IntOf(settings, SettingId::SparklesCount), 50);
+    EXPECT_EQ(IntOf(settings, SettingId::SparklesCount, -1), 50);
 }
 
 TEST_P(StoreTest, DeletePresetRemovesEverythingBelowIt) {
@@ -275,7 +263,7 @@ TEST(NoStore, LoadSaveAndPresetsFailAndTheRecordIsUnchanged) {
     EXPECT_EQ(settings.Load(), 0);
     EXPECT_EQ(settings.Save(), 0);
     EXPECT_EQ(settings.SelectPreset("Any"), 0);
-    EXPECT_EQ(IntOf(settings, SettingId::SparklesCount), 3);
+    EXPECT_EQ(IntOf(settings, SettingId::SparklesCount, -1), 3);
     EXPECT_EQ(StringOf(settings, SettingId::CurrentPreset), "Default preset") << "the name was set back";
     EXPECT_EQ(GetInstallDirectory(), GetProgramDirectory());
     RegistryStore::SetBackendFactory(nullptr);

@@ -6,12 +6,6 @@
 #include "settings/RegistryStore.h"
 
 namespace {
-int IntOf(const Settings& settings, int id) {
-    int value = 0;
-    settings.GetInt(id, value);
-    return value;
-}
-
 std::string PresetOf(const Settings& settings) {
     std::string name;
     settings.GetString(SettingId::CurrentPreset, name);

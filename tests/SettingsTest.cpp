@@ -8,13 +8,13 @@
 #include <gtest/gtest.h>
 
 namespace {
-int IntOf(const SettingsReader& settings, int id) {
+int CheckedInt(const SettingsReader& settings, int id) {
     int value = -12345;
     EXPECT_EQ(settings.GetInt(id, value), 1) << "id " << id;
     return value;
 }
 
-std::string StringOf(const SettingsReader& settings, int id) {
+std::string CheckedString(const SettingsReader& settings, int id) {
     std::string value;
     EXPECT_EQ(settings.GetString(id, value), 1) << "id " << id;
     return value;
@@ -54,26 +54,26 @@ TEST(SettingsRecord, TypesAreEnforcedAndUnassignedIdsRefused) {
     EXPECT_EQ(settings.SetInt(SettingId::Count, 5), 0);
     EXPECT_EQ(settings.SetInt(-1, 5), 0);
     EXPECT_EQ(settings.SetString(SettingId::FireText, "a\nb\n"), 1);
-    EXPECT_EQ(StringOf(settings, SettingId::FireText), "a\nb\n");
+    EXPECT_EQ(CheckedString(settings, SettingId::FireText), "a\nb\n");
     EXPECT_EQ(settings.SetInt(SettingId::WaveSpeed, -50), 1);
-    EXPECT_EQ(IntOf(settings, SettingId::WaveSpeed), -50);
+    EXPECT_EQ(CheckedInt(settings, SettingId::WaveSpeed), -50);
 }
 
 TEST(SettingsRecord, ConstructionHoldsInitialColumnAndLoadDefaultsDiffer) {
     Settings fresh;
-    EXPECT_EQ(StringOf(fresh, SettingId::CurrentPreset), "Default preset");
-    EXPECT_EQ(IntOf(fresh, SettingId::FireBallCount), 0);
-    EXPECT_EQ(IntOf(fresh, SettingId::SparklesCount), 500);
-    EXPECT_EQ(IntOf(fresh, SettingId::UseDirectX), 1);
+    EXPECT_EQ(CheckedString(fresh, SettingId::CurrentPreset), "Default preset");
+    EXPECT_EQ(CheckedInt(fresh, SettingId::FireBallCount), 0);
+    EXPECT_EQ(CheckedInt(fresh, SettingId::SparklesCount), 500);
+    EXPECT_EQ(CheckedInt(fresh, SettingId::UseDirectX), 1);
     Settings loaded;
     loaded.ResetToLoadDefaults();
-    EXPECT_EQ(StringOf(loaded, SettingId::CurrentPreset), "");
-    EXPECT_EQ(IntOf(loaded, SettingId::FireBallCount), 6);
-    EXPECT_EQ(IntOf(loaded, SettingId::FireWorkCount), 6);
-    EXPECT_EQ(IntOf(loaded, SettingId::FireBallInFireWorkMax), 80);
-    EXPECT_EQ(IntOf(loaded, SettingId::FireBallInFireWorkMin), 10);
-    EXPECT_EQ(IntOf(loaded, SettingId::FadeScreen), 2);
-    EXPECT_EQ(IntOf(loaded, SettingId::FireTextEnable), 1);
+    EXPECT_EQ(CheckedString(loaded, SettingId::CurrentPreset), "");
+    EXPECT_EQ(CheckedInt(loaded, SettingId::FireBallCount), 6);
+    EXPECT_EQ(CheckedInt(loaded, SettingId::FireWorkCount), 6);
+    EXPECT_EQ(CheckedInt(loaded, SettingId::FireBallInFireWorkMax), 80);
+    EXPECT_EQ(CheckedInt(loaded, SettingId::FireBallInFireWorkMin), 10);
+    EXPECT_EQ(CheckedInt(loaded, SettingId::FadeScreen), 2);
+    EXPECT_EQ(CheckedInt(loaded, SettingId::FireTextEnable), 1);
 }
 
 TEST(SettingsTable, EveryIdButTwelveIsDefinedOnceWithAUniqueName) {
@@ -129,9 +129,9 @@ TEST(SettingsCopy, CopiesEveryIdAndStopsAtTheFirstRefusal) {
         const SettingDef* def = FindSettingDef(id);
         if (!def) continue;
         if (def->type == SettingType::Int) {
-            EXPECT_EQ(IntOf(copy, id), IntOf(source.m_source, id)) << id;
+            EXPECT_EQ(CheckedInt(copy, id), CheckedInt(source.m_source, id)) << id;
         } else {
-            EXPECT_EQ(StringOf(copy, id), StringOf(source.m_source, id)) << id;
+            EXPECT_EQ(CheckedString(copy, id), CheckedString(source.m_source, id)) << id;
         }
     }
 
@@ -139,10 +139,10 @@ TEST(SettingsCopy, CopiesEveryIdAndStopsAtTheFirstRefusal) {
     refusesTurbulence.m_source.SetInt(SettingId::WaveLength, 3);
     Settings partial;
     EXPECT_EQ(partial.CopyFrom(refusesTurbulence), 0);
-    EXPECT_EQ(IntOf(partial, SettingId::XRes), 777);
-    EXPECT_EQ(IntOf(partial, SettingId::UseDirectX), 1);
-    EXPECT_EQ(IntOf(partial, SettingId::PaperBurn), 1);
-    EXPECT_EQ(IntOf(partial, SettingId::WaveLength), 19) << "ids after the refusal are not copied";
+    EXPECT_EQ(CheckedInt(partial, SettingId::XRes), 777);
+    EXPECT_EQ(CheckedInt(partial, SettingId::UseDirectX), 1);
+    EXPECT_EQ(CheckedInt(partial, SettingId::PaperBurn), 1);
+    EXPECT_EQ(CheckedInt(partial, SettingId::WaveLength), 19) << "ids after the refusal are not copied";
 }
 
 TEST(SettingsSnapshot, AnswersItsOwnSizeAndTheSourceOtherwise) {
@@ -152,11 +152,11 @@ TEST(SettingsSnapshot, AnswersItsOwnSizeAndTheSourceOtherwise) {
     SettingsSnapshot snapshot;
     ASSERT_EQ(snapshot.Create(source, 320, 240), 1);
     source.SetInt(SettingId::SparklesCount, 1);
-    EXPECT_EQ(IntOf(snapshot, SettingId::XRes), 320);
-    EXPECT_EQ(IntOf(snapshot, SettingId::YRes), 240);
-    EXPECT_EQ(IntOf(snapshot, SettingId::ResolutionIsCurrent), 0);
-    EXPECT_EQ(IntOf(snapshot, SettingId::SparklesCount), 500) << "the snapshot is a copy";
-    EXPECT_EQ(StringOf(snapshot, SettingId::FireText), "Fire\n");
+    EXPECT_EQ(CheckedInt(snapshot, SettingId::XRes), 320);
+    EXPECT_EQ(CheckedInt(snapshot, SettingId::YRes), 240);
+    EXPECT_EQ(CheckedInt(snapshot, SettingId::ResolutionIsCurrent), 0);
+    EXPECT_EQ(CheckedInt(snapshot, SettingId::SparklesCount), 500) << "the snapshot is a copy";
+    EXPECT_EQ(CheckedString(snapshot, SettingId::FireText), "Fire\n");
     int out = 0;
     EXPECT_EQ(snapshot.GetInt(12, out), 0);
 }
@@ -165,16 +165,16 @@ TEST(LoadNormalisation, ScreenSizeFollowsTheDisplayWhenEitherSideIsZero) {
     FixedEnvironment environment;
     Settings oneZero = DefaultSettings(1024, 0);
     NormaliseLoadedSettings(oneZero, environment);
-    EXPECT_EQ(IntOf(oneZero, SettingId::XRes), 1366);
-    EXPECT_EQ(IntOf(oneZero, SettingId::YRes), 768);
-    EXPECT_EQ(IntOf(oneZero, SettingId::ResolutionIsCurrent), 1);
+    EXPECT_EQ(CheckedInt(oneZero, SettingId::XRes), 1366);
+    EXPECT_EQ(CheckedInt(oneZero, SettingId::YRes), 768);
+    EXPECT_EQ(CheckedInt(oneZero, SettingId::ResolutionIsCurrent), 1);
 
     Settings fixed = DefaultSettings(800, 600);
     fixed.SetInt(SettingId::ResolutionIsCurrent, 1);
     NormaliseLoadedSettings(fixed, environment);
-    EXPECT_EQ(IntOf(fixed, SettingId::XRes), 800);
-    EXPECT_EQ(IntOf(fixed, SettingId::YRes), 600);
-    EXPECT_EQ(IntOf(fixed, SettingId::ResolutionIsCurrent), 0);
+    EXPECT_EQ(CheckedInt(fixed, SettingId::XRes), 800);
+    EXPECT_EQ(CheckedInt(fixed, SettingId::YRes), 600);
+    EXPECT_EQ(CheckedInt(fixed, SettingId::ResolutionIsCurrent), 0);
 }
 
 TEST(LoadNormalisation, BurstBoundsTextSwitchAndPalettePath) {
@@ -185,15 +185,15 @@ TEST(LoadNormalisation, BurstBoundsTextSwitchAndPalettePath) {
     settings.SetInt(SettingId::FireTextEnable, 1);
     settings.SetString(SettingId::Palette, "Blue Fire.pal");
     NormaliseLoadedSettings(settings, environment);
-    EXPECT_EQ(IntOf(settings, SettingId::FireBallInFireWorkMax), 20);
-    EXPECT_EQ(IntOf(settings, SettingId::FireBallInFireWorkMin), 5);
-    EXPECT_EQ(IntOf(settings, SettingId::FireTextEnable), 0);
-    EXPECT_EQ(StringOf(settings, SettingId::Palette), std::string("/opt/emberlux/") + kPaletteFolderName + "Blue Fire.pal");
+    EXPECT_EQ(CheckedInt(settings, SettingId::FireBallInFireWorkMax), 20);
+    EXPECT_EQ(CheckedInt(settings, SettingId::FireBallInFireWorkMin), 5);
+    EXPECT_EQ(CheckedInt(settings, SettingId::FireTextEnable), 0);
+    EXPECT_EQ(CheckedString(settings, SettingId::Palette), std::string("/opt/emberlux/") + kPaletteFolderName + "Blue Fire.pal");
 
     Settings withText = DefaultSettings(800, 600);
     withText.SetInt(SettingId::FireTextEnable, 1);
     withText.SetString(SettingId::FireText, "Hi\n");
     NormaliseLoadedSettings(withText, environment);
-    EXPECT_EQ(IntOf(withText, SettingId::FireTextEnable), 1);
-    EXPECT_EQ(StringOf(withText, SettingId::Palette), "") << "no palette name means the built-in palette";
+    EXPECT_EQ(CheckedInt(withText, SettingId::FireTextEnable), 1);
+    EXPECT_EQ(CheckedString(withText, SettingId::Palette), "") << "no palette name means the built-in palette";
 }

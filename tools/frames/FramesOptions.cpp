@@ -15,12 +15,6 @@ bool ParseSize(const std::string& text, int& width, int& height) {
     height = static_cast<int>(h);
     return true;
 }
-
-int IntOf(const Settings& settings, int id) {
-    int value = 0;
-    settings.GetInt(id, value);
-    return value;
-}
 }  // namespace
 
 bool ParseFramesArguments(int argc, const char* const* argv, FramesOptions& options, std::string& error) {
