@@ -4,6 +4,7 @@
 #include "saver/win32/FullScreenRun.h"
 #include "saver/win32/GdiDesktopCapture.h"
 #include "saver/win32/ProgressWindow.h"
+#include "saver/win32/SystemPalette.h"
 #include "saver/win32/WindowObject.h"
 #include "sound/SoundPlayer.h"
 
@@ -119,11 +120,9 @@ bool CCinderwellWnd::InitSaver() {
 }
 
 int CCinderwellWnd::OpenOutput() {
-    FirePalette firePalette{}, systemPalette{};
+    FirePalette firePalette{};
     m_pCinderwell->CopyPalette(firePalette);
-    HDC screen = GetDC(nullptr);
-    GetSystemPaletteEntries(screen, 0, 256, reinterpret_cast<PALETTEENTRY*>(systemPalette.entries));
-    ReleaseDC(nullptr, screen);
+    const FirePalette systemPalette = CaptureDialogPalette();
     if (!m_Output.OpenDisplay(m_hWnd, m_Plan.useDirectX, m_Plan.mayChangeMode, m_Plan.outputWidth,
                               m_Plan.outputHeight, m_Plan.fieldWidth, m_Plan.fieldHeight, firePalette, systemPalette))
         return 0;
