@@ -20,22 +20,17 @@ CCinderwellWnd::CCinderwellWnd(FullScreenRun& run, const WindowPlan& plan)
 CCinderwellWnd::~CCinderwellWnd() = default;
 
 BOOL CCinderwellWnd::Create(const Settings& settings) {
-    if (!RegisterWindowClass(kWindowClass, WindowProc, nullptr)) {
-        delete this;
-        return FALSE;
-    }
     m_pSettings = &settings;
     // Only the primary window takes the focus; the others never steal it.
     const DWORD exStyle = WS_EX_TOPMOST | (m_Plan.primary ? 0 : WS_EX_NOACTIVATE);
     const MonitorArea& area = m_Plan.area;
-    if (CreateWindowExA(exStyle, kWindowClass, "", WS_POPUP, area.left, area.top, area.width, area.height, nullptr,
-                        nullptr, GetModuleHandleA(nullptr), this)) {
-        m_pSettings = nullptr;
-        return TRUE;
-    }
-    // A window that was made and destroyed again has deleted this object already.
-    if (!m_hWnd) delete this;
-    return FALSE;
+    const bool created = DeletionNotice::CreateOrDelete(this, &CCinderwellWnd::m_Deletion, [&] {
+        return RegisterWindowClass(kWindowClass, WindowProc, nullptr) &&
+               CreateWindowExA(exStyle, kWindowClass, "", WS_POPUP, area.left, area.top, area.width, area.height,
+                               nullptr, nullptr, GetModuleHandleA(nullptr), this);
+    });
+    if (created) m_pSettings = nullptr;
+    return created ? TRUE : FALSE;
 }
 
 LRESULT CALLBACK CCinderwellWnd::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -144,5 +139,6 @@ void CCinderwellWnd::PostNcDestroy() {
     m_Output.RestoreDisplay();
     if (m_Plan.primary) CSoundPlayer::SetMainWindow(nullptr);
     m_Run.WindowGone(this);
+    m_Deletion.ObjectDeleted();
     delete this;
 }

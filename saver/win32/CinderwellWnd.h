@@ -3,6 +3,7 @@
 #include "engine/FireEngine.h"
 #include "saver/ScreenPlan.h"
 #include "saver/win32/DisplayOutput.h"
+#include "saver/win32/WindowObject.h"
 #include "settings/Settings.h"
 
 #include <windows.h>
@@ -49,6 +50,7 @@ private:
     FullScreenRun& m_Run;
     WindowPlan m_Plan;
     HWND m_hWnd = nullptr;
+    DeletionNotice m_Deletion;
     const Settings* m_pSettings = nullptr;  // only while the window is being created
     std::unique_ptr<CFireEngine> m_pCinderwell;
     DisplayOutput m_Output;

@@ -20,13 +20,13 @@ CPreviewWnd::CPreviewWnd(const SettingsReader& settings) : m_pEngine(new CFireEn
 CPreviewWnd::~CPreviewWnd() = default;
 
 BOOL CPreviewWnd::Create(const RECT& rect, HWND parent) {
-    if (RegisterWindowClass(kWindowClass, WindowProc, LoadCursorA(nullptr, IDC_ARROW)) &&
-        CreateWindowExA(0, kWindowClass, "Preview", WS_CHILD | WS_VISIBLE, rect.left, rect.top, rect.right - rect.left,
-                        rect.bottom - rect.top, parent, nullptr, GetModuleHandleA(nullptr), this))
-        return TRUE;
-    // A window that was made and destroyed again has deleted this object already.
-    if (!m_hWnd) delete this;
-    return FALSE;
+    const bool created = DeletionNotice::CreateOrDelete(this, &CPreviewWnd::m_Deletion, [&] {
+        return RegisterWindowClass(kWindowClass, WindowProc, LoadCursorA(nullptr, IDC_ARROW)) &&
+               CreateWindowExA(0, kWindowClass, "Preview", WS_CHILD | WS_VISIBLE, rect.left, rect.top,
+                               rect.right - rect.left, rect.bottom - rect.top, parent, nullptr,
+                               GetModuleHandleA(nullptr), this);
+    });
+    return created ? TRUE : FALSE;
 }
 
 LRESULT CALLBACK CPreviewWnd::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -35,6 +35,7 @@ LRESULT CALLBACK CPreviewWnd::WindowProc(HWND window, UINT message, WPARAM wPara
     if (message == WM_NCDESTROY) {
         const LRESULT result = DetachObject(window, message, wParam, lParam);
         if (self->m_bQuitWhenDestroyed) PostQuitMessage(0);
+        self->m_Deletion.ObjectDeleted();
         delete self;
         return result;
     }

@@ -3,6 +3,7 @@
 #include "engine/FireEngine.h"
 #include "saver/PreviewPalette.h"
 #include "saver/RenderLoop.h"
+#include "saver/win32/WindowObject.h"
 #include "settings/Settings.h"
 
 #include <windows.h>
@@ -38,6 +39,7 @@ private:
     int SetUp(const CREATESTRUCTA& creation);
 
     HWND m_hWnd = nullptr;
+    DeletionNotice m_Deletion;
     bool m_bQuitWhenDestroyed = false;
     int m_nWidth = 0, m_nHeight = 0;
     std::unique_ptr<CFireEngine> m_pEngine;

@@ -1,0 +1,43 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// The preview window in a host window, as the /p run and the configuration
+// sheet make it.
+#include "saver/win32/PreviewWnd.h"
+#include "tests/win32/TestWindows.h"
+
+#include <cstdint>
+#include <new>
+
+namespace {
+class PreviewWindow : public WindowTest {
+protected:
+    void SetUp() override {
+        WindowTest::SetUp();
+        settings.SetInt(SettingId::TransitionOn, 0);  // no turbulence map to build
+    }
+    Settings settings;
+};
+}  // namespace
+
+TEST_F(PreviewWindow, AHostTooSmallForAnEngineGetsNoPreviewAndTheObjectGoesOnce) {
+    // A client area 0 pixels high: three times that is no size for an engine.
+    HostWindow host(240, 0);
+    ASSERT_NE(host.Handle(), nullptr);
+    TestHeap::KeepFreedBlocks(true);
+    CPreviewWnd* preview = new (std::nothrow) CPreviewWnd(settings);
+    ASSERT_NE(preview, nullptr);
+    const BOOL created = preview->Create(host.Client(), host.Handle());
+    TestHeap::KeepFreedBlocks(false);
+    EXPECT_FALSE(created);
+    EXPECT_TRUE(TestHeap::WasFreed(preview)) << "the object outlived its window";
+    EXPECT_EQ(TestHeap::DoubleFrees(), 0);
+    EXPECT_EQ(host.Children(), 0);
+
+    // A parent that is no window: no window is made at all, and Create deletes the object.
+    TestHeap::KeepFreedBlocks(true);
+    preview = new (std::nothrow) CPreviewWnd(settings);
+    ASSERT_NE(preview, nullptr);
+    EXPECT_FALSE(preview->Create(host.Client(), reinterpret_cast<HWND>(static_cast<std::uintptr_t>(0x7654321))));
+    TestHeap::KeepFreedBlocks(false);
+    EXPECT_TRUE(TestHeap::WasFreed(preview)) << "the object was left behind";
+    EXPECT_EQ(TestHeap::DoubleFrees(), 0);
+}
