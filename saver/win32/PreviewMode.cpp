@@ -1,0 +1,22 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#include "saver/win32/PreviewMode.h"
+#include "platform/MessageBox.h"
+#include "saver/win32/PreviewWnd.h"
+#include "sound/SoundPlayer.h"
+
+#include <new>
+
+bool StartPreviewRun(HWND parent) {
+    g_bMute = 1;
+    Settings settings;
+    settings.Load();
+    CPreviewWnd* preview = new (std::nothrow) CPreviewWnd(settings);
+    if (!preview) {
+        ShowMessageBox(nullptr, "Error allocating memory for preview window.", MessageIcon::None);
+        return false;
+    }
+    RECT client{};
+    GetClientRect(parent, &client);
+    preview->QuitWhenDestroyed();
+    return preview->Create(client, parent) != FALSE;
+}
