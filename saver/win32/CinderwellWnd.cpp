@@ -14,6 +14,14 @@ namespace {
 const char* const kWindowClass = "EmberluxSaverWindow";
 }  // namespace
 
+CCinderwellWnd* CCinderwellWnd::New(FullScreenRun& run, const WindowPlan& plan) {
+    try {
+        return new CCinderwellWnd(run, plan);
+    } catch (const std::bad_alloc&) {
+        return nullptr;
+    }
+}
+
 CCinderwellWnd::CCinderwellWnd(FullScreenRun& run, const WindowPlan& plan)
     : m_Run(run), m_Plan(plan), m_pCinderwell(new CFireEngine) {}
 

@@ -18,7 +18,9 @@ class FullScreenRun;
 // run draws every window's frames on its render thread.
 class CCinderwellWnd {
 public:
-    CCinderwellWnd(FullScreenRun& run, const WindowPlan& plan);
+    // A window object with its engine, for the window `plan` describes; null
+    // when memory runs out.
+    static CCinderwellWnd* New(FullScreenRun& run, const WindowPlan& plan);
     ~CCinderwellWnd();
     CCinderwellWnd(const CCinderwellWnd&) = delete;
     CCinderwellWnd& operator=(const CCinderwellWnd&) = delete;
@@ -42,6 +44,7 @@ public:
     const WindowPlan& Plan() const { return m_Plan; }
 
 private:
+    CCinderwellWnd(FullScreenRun& run, const WindowPlan& plan);
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
     bool InitSaver();

@@ -63,7 +63,7 @@ bool FullScreenRun::Start(MonitorList& monitors) {
     }
     for (const WindowPlan& plan : plans) {
         Settings own;
-        CCinderwellWnd* window = new (std::nothrow) CCinderwellWnd(*this, plan);
+        CCinderwellWnd* window = CCinderwellWnd::New(*this, plan);
         if (!window) {
             DestroyWindows();
             ShowMessageBox(nullptr, "Error memory allocating for CCinderwellWnd.", MessageIcon::None);

@@ -4,13 +4,12 @@
 #include "saver/win32/PreviewWnd.h"
 #include "sound/SoundPlayer.h"
 
-#include <new>
 
 bool StartPreviewRun(HWND parent) {
     g_bMute = 1;
     Settings settings;
     settings.Load();
-    CPreviewWnd* preview = new (std::nothrow) CPreviewWnd(settings);
+    CPreviewWnd* preview = CPreviewWnd::New(settings);
     if (!preview) {
         ShowMessageBox(nullptr, "Error allocating memory for preview window.", MessageIcon::None);
         return false;

@@ -11,6 +11,14 @@ namespace {
 const char* const kWindowClass = "EmberluxPreview";
 }  // namespace
 
+CPreviewWnd* CPreviewWnd::New(const SettingsReader& settings) {
+    try {
+        return new CPreviewWnd(settings);
+    } catch (const std::bad_alloc&) {
+        return nullptr;
+    }
+}
+
 CPreviewWnd::CPreviewWnd(const SettingsReader& settings) : m_pEngine(new CFireEngine), m_pSettings(new Settings) {
     m_pSettings->CopyFrom(settings);
     // The preview is always silent.

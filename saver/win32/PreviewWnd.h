@@ -17,7 +17,9 @@
 // stretching, at most one frame per 25 ms.
 class CPreviewWnd : public FrameRenderer {
 public:
-    explicit CPreviewWnd(const SettingsReader& settings);
+    // A preview object with its engine and its copy of `settings`; null when
+    // memory runs out.
+    static CPreviewWnd* New(const SettingsReader& settings);
     ~CPreviewWnd() override;
     CPreviewWnd(const CPreviewWnd&) = delete;
     CPreviewWnd& operator=(const CPreviewWnd&) = delete;
@@ -33,6 +35,7 @@ public:
     void QuitWhenDestroyed() { m_bQuitWhenDestroyed = true; }
 
 private:
+    explicit CPreviewWnd(const SettingsReader& settings);
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     static DWORD WINAPI PreviewThreadProc(LPVOID window);
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);

@@ -14,7 +14,6 @@
 
 #include <cstdint>
 #include <cstdio>
-#include <new>
 #include <string>
 
 namespace {
@@ -73,7 +72,7 @@ bool StartSaver(const char* path, HWND host, PROCESS_INFORMATION& process) {
 bool StartHere(HWND host) {
     Settings settings;
     settings.Load();
-    CPreviewWnd* preview = new (std::nothrow) CPreviewWnd(settings);
+    CPreviewWnd* preview = CPreviewWnd::New(settings);
     RECT client{};
     GetClientRect(host, &client);
     return preview && preview->Create(client, host);

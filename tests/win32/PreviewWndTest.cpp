@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // The preview window in a host window, as the /p run and the configuration
 // sheet make it.
+#include "saver/win32/PreviewMode.h"
 #include "saver/win32/PreviewWnd.h"
+#include "sound/SoundPlayer.h"
 #include "tests/win32/TestWindows.h"
 
 #include <cstdint>
@@ -14,6 +16,10 @@ protected:
         WindowTest::SetUp();
         settings.SetInt(SettingId::TransitionOn, 0);  // no turbulence map to build
     }
+    void TearDown() override {
+        g_bMute = 0;
+        WindowTest::TearDown();
+    }
     Settings settings;
 };
 }  // namespace
@@ -23,7 +29,7 @@ TEST_F(PreviewWindow, AHostTooSmallForAnEngineGetsNoPreviewAndTheObjectGoesOnce)
     HostWindow host(240, 0);
     ASSERT_NE(host.Handle(), nullptr);
     TestHeap::KeepFreedBlocks(true);
-    CPreviewWnd* preview = new (std::nothrow) CPreviewWnd(settings);
+    CPreviewWnd* preview = CPreviewWnd::New(settings);
     ASSERT_NE(preview, nullptr);
     const BOOL created = preview->Create(host.Client(), host.Handle());
     TestHeap::KeepFreedBlocks(false);
@@ -34,10 +40,30 @@ TEST_F(PreviewWindow, AHostTooSmallForAnEngineGetsNoPreviewAndTheObjectGoesOnce)
 
     // A parent that is no window: no window is made at all, and Create deletes the object.
     TestHeap::KeepFreedBlocks(true);
-    preview = new (std::nothrow) CPreviewWnd(settings);
+    preview = CPreviewWnd::New(settings);
     ASSERT_NE(preview, nullptr);
     EXPECT_FALSE(preview->Create(host.Client(), reinterpret_cast<HWND>(static_cast<std::uintptr_t>(0x7654321))));
     TestHeap::KeepFreedBlocks(false);
     EXPECT_TRUE(TestHeap::WasFreed(preview)) << "the object was left behind";
     EXPECT_EQ(TestHeap::DoubleFrees(), 0);
+}
+
+TEST_F(PreviewWindow, NoMemoryToMakeAPreviewGivesNoPreviewAndNoException) {
+    ExpectEachAllocationFailureGivesNull([this] { return CPreviewWnd::New(settings); });
+}
+
+TEST_F(PreviewWindow, NoMemoryForThePreviewEndsThePreviewRunWithItsMessage) {
+    HostWindow host(240, 180);
+    TestHeap::FailAllocationsOf(sizeof(CFireEngine));
+    bool started = false, threw = false;
+    try {
+        started = StartPreviewRun(host.Handle());
+    } catch (const std::bad_alloc&) {
+        threw = true;
+    }
+    TestHeap::Reset();
+    EXPECT_FALSE(threw) << "the run ended with an exception";
+    EXPECT_FALSE(started);
+    EXPECT_EQ(RecordedMessages(), std::vector<std::string>{"Error allocating memory for preview window."});
+    EXPECT_EQ(host.Children(), 0);
 }

@@ -7,6 +7,14 @@
 #include <new>
 
 namespace {
+class OneMonitor : public MonitorList {
+public:
+    int Enumerate(std::vector<MonitorArea>& monitors) override {
+        monitors.push_back(MonitorArea{0, 0, 320, 200, true});
+        return 1;
+    }
+};
+
 class SaverWindow : public WindowTest {
 protected:
     SaverWindow() {
@@ -27,7 +35,7 @@ TEST_F(SaverWindow, AFailingEngineFailsCreationWithItsMessageAndTheObjectGoesOnc
     settings.SetInt(SettingId::XRes, 0);
     settings.SetInt(SettingId::YRes, 0);
     TestHeap::KeepFreedBlocks(true);
-    CCinderwellWnd* window = new (std::nothrow) CCinderwellWnd(run, plan);
+    CCinderwellWnd* window = CCinderwellWnd::New(run, plan);
     ASSERT_NE(window, nullptr);
     const BOOL created = window->Create(settings);
     TestHeap::KeepFreedBlocks(false);
@@ -35,4 +43,23 @@ TEST_F(SaverWindow, AFailingEngineFailsCreationWithItsMessageAndTheObjectGoesOnc
     EXPECT_TRUE(TestHeap::WasFreed(window)) << "the object outlived its window";
     EXPECT_EQ(TestHeap::DoubleFrees(), 0);
     EXPECT_EQ(RecordedMessages(), std::vector<std::string>{"m_pCinderwell initialization's fault."});
+}
+
+TEST_F(SaverWindow, NoMemoryToMakeAWindowGivesNoWindowAndNoException) {
+    ExpectEachAllocationFailureGivesNull([this] { return CCinderwellWnd::New(run, plan); });
+}
+
+TEST_F(SaverWindow, NoMemoryForAWindowsEngineEndsTheRunWithItsMessage) {
+    OneMonitor monitors;
+    TestHeap::FailAllocationsOf(sizeof(CFireEngine));
+    bool started = false, threw = false;
+    try {
+        started = run.Start(monitors);
+    } catch (const std::bad_alloc&) {
+        threw = true;
+    }
+    TestHeap::Reset();
+    EXPECT_FALSE(threw) << "the run ended with an exception";
+    EXPECT_FALSE(started);
+    EXPECT_EQ(RecordedMessages(), std::vector<std::string>{"Error memory allocating for CCinderwellWnd."});
 }

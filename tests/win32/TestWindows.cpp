@@ -1,5 +1,10 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "tests/win32/TestWindows.h"
+#include "tests/ScratchRegistry.h"
+
+namespace {
+const char* const kScratchName = "WindowTests";
+}  // namespace
 
 HostWindow::HostWindow(int width, int height) {
     WNDCLASSA windowClass{};
@@ -31,6 +36,11 @@ int HostWindow::Children() const {
 void WindowTest::SetUp() {
     RecordedMessages().clear();
     TestHeap::Reset();
+    RegistryStore::SetBackendFactory(ScratchPlatformRegistry(kScratchName));
 }
 
-void WindowTest::TearDown() { TestHeap::Reset(); }
+void WindowTest::TearDown() {
+    TestHeap::Reset();
+    RegistryStore::SetBackendFactory(nullptr);
+    RemoveScratchPlatformRegistry(kScratchName);
+}
