@@ -216,7 +216,7 @@ int CFireEngine::LoadPalette() {
 
 void CFireEngine::StartSound() {
     if (!m_bBackgroundSound || g_bMute) return;
-    m_pSoundPlayer.reset(new (std::nothrow) CSoundPlayer);
+    m_pSoundPlayer.reset(new (std::nothrow) CSoundPlayer(m_pMakeAudioDevice));
     if (!m_pSoundPlayer) return;
     if (!m_pSoundPlayer->Init(m_bExplosionSound)) {
         m_bBackgroundSound = 0;

@@ -9,6 +9,7 @@
 #include "palette/FirePalette.h"
 #include "platform/DesktopImage.h"
 #include "settings/SettingsReader.h"
+#include "sound/AudioDevice.h"
 
 #include <cstdint>
 #include <memory>
@@ -34,6 +35,8 @@ public:
     // and who hears about its progress while it is built.
     void SetCacheDirectory(const std::string& directory) { m_sCacheDirectory = directory; }
     void SetTurbulenceProgress(TurbulenceProgress* progress) { m_pTurbulenceProgress = progress; }
+    // Where Create's sound player gets its audio device (default: the platform's).
+    void SetAudioDevice(AudioDeviceFactory makeDevice) { m_pMakeAudioDevice = makeDevice; }
 
     // 1 when the engine is ready to step; 0 for a size below 1 x 2, a failed
     // allocation or desktop capture, or no readable palette at all.
@@ -120,6 +123,7 @@ private:
     DesktopSource* m_pDesktopSource = nullptr;
     std::string m_sCacheDirectory;
     TurbulenceProgress* m_pTurbulenceProgress = nullptr;
+    AudioDeviceFactory m_pMakeAudioDevice = CreatePlatformAudioDevice;
 };
 
 // The sub-frame counter of the bottom source and the pending desktop

@@ -11,15 +11,17 @@ namespace {
 const char* const kWindowClass = "EmberluxPreview";
 }  // namespace
 
-CPreviewWnd* CPreviewWnd::New(const SettingsReader& settings) {
+CPreviewWnd* CPreviewWnd::New(const SettingsReader& settings, const PreviewServices& services) {
     try {
-        return new CPreviewWnd(settings);
+        return new CPreviewWnd(settings, services);
     } catch (const std::bad_alloc&) {
         return nullptr;
     }
 }
 
-CPreviewWnd::CPreviewWnd(const SettingsReader& settings) : m_pEngine(new CFireEngine), m_pSettings(new Settings) {
+CPreviewWnd::CPreviewWnd(const SettingsReader& settings, const PreviewServices& services)
+    : m_pStartThread(services.startThread), m_pEngine(new CFireEngine), m_pSettings(new Settings) {
+    m_pEngine->SetAudioDevice(services.makeAudioDevice);
     m_pSettings->CopyFrom(settings);
     // The preview is always silent.
     m_pSettings->SetInt(SettingId::BackgroundSoundEnable, 0);
@@ -93,9 +95,7 @@ int CPreviewWnd::SetUp(const CREATESTRUCTA& creation) {
     // The running flag is set before the thread starts, so that a window
     // destroyed at once still waits for its thread.
     PreviewRunning() = 1;
-    HANDLE thread = CreateThread(nullptr, 0, PreviewThreadProc, this, 0, nullptr);
-    if (thread) CloseHandle(thread);
-    else PreviewRunning() = 0;
+    if (!m_pStartThread(PreviewThreadProc, this)) PreviewRunning() = 0;
     return 0;
 }
 

@@ -4,6 +4,7 @@
 #include "saver/PreviewPalette.h"
 #include "saver/RenderLoop.h"
 #include "saver/win32/WindowObject.h"
+#include "saver/win32/WorkerThread.h"
 #include "settings/Settings.h"
 
 #include <windows.h>
@@ -15,11 +16,18 @@
 // preview area (/p) or the configuration sheet's. It renders at three times
 // its size with an engine of its own and shrinks each frame with halftone
 // stretching, at most one frame per 25 ms.
+// What a preview takes from the system, replaced in tests: its sound output
+// and the start of its drawing thread.
+struct PreviewServices {
+    AudioDeviceFactory makeAudioDevice = CreatePlatformAudioDevice;
+    ThreadStarter startThread = StartWorkerThread;
+};
+
 class CPreviewWnd : public FrameRenderer {
 public:
     // A preview object with its engine and its copy of `settings`; null when
     // memory runs out.
-    static CPreviewWnd* New(const SettingsReader& settings);
+    static CPreviewWnd* New(const SettingsReader& settings, const PreviewServices& services = {});
     ~CPreviewWnd() override;
     CPreviewWnd(const CPreviewWnd&) = delete;
     CPreviewWnd& operator=(const CPreviewWnd&) = delete;
@@ -35,7 +43,7 @@ public:
     void QuitWhenDestroyed() { m_bQuitWhenDestroyed = true; }
 
 private:
-    explicit CPreviewWnd(const SettingsReader& settings);
+    CPreviewWnd(const SettingsReader& settings, const PreviewServices& services);
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     static DWORD WINAPI PreviewThreadProc(LPVOID window);
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
@@ -43,6 +51,7 @@ private:
 
     HWND m_hWnd = nullptr;
     DeletionNotice m_Deletion;
+    ThreadStarter m_pStartThread;
     bool m_bQuitWhenDestroyed = false;
     int m_nWidth = 0, m_nHeight = 0;
     std::unique_ptr<CFireEngine> m_pEngine;
