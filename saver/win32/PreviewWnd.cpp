@@ -95,8 +95,10 @@ int CPreviewWnd::SetUp(const CREATESTRUCTA& creation) {
     // The running flag is set before the thread starts, so that a window
     // destroyed at once still waits for its thread.
     PreviewRunning() = 1;
-    if (!m_pStartThread(PreviewThreadProc, this)) PreviewRunning() = 0;
-    return 0;
+    if (m_pStartThread(PreviewThreadProc, this)) return 0;
+    // A preview that would never draw is no preview: the window goes.
+    PreviewRunning() = 0;
+    return -1;
 }
 
 DWORD WINAPI CPreviewWnd::PreviewThreadProc(LPVOID window) {

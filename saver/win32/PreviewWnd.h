@@ -32,8 +32,9 @@ public:
     CPreviewWnd(const CPreviewWnd&) = delete;
     CPreviewWnd& operator=(const CPreviewWnd&) = delete;
 
-    // Creates the window; when its engine cannot be built the window is not
-    // created and the object has deleted itself: the caller only drops its pointer.
+    // Creates the window; when its engine cannot be built or its drawing
+    // thread cannot start, the window is not created and the object has
+    // deleted itself: the caller only drops its pointer.
     BOOL Create(const RECT& rect, HWND parent);
     // Shows a palette being edited (with the engine's desktop blend).
     int SetPreviewPalette(const FirePalette& palette);

@@ -67,3 +67,14 @@ TEST_F(PreviewWindow, NoMemoryForThePreviewEndsThePreviewRunWithItsMessage) {
     EXPECT_EQ(RecordedMessages(), std::vector<std::string>{"Error allocating memory for preview window."});
     EXPECT_EQ(host.Children(), 0);
 }
+
+TEST_F(PreviewWindow, ADrawingThreadThatCannotStartFailsTheSetUp) {
+    HostWindow host(240, 180);
+    PreviewServices services;
+    services.startThread = [](ThreadBody, void*) { return false; };
+    CPreviewWnd* preview = CPreviewWnd::New(settings, services);
+    ASSERT_NE(preview, nullptr);
+    EXPECT_FALSE(preview->Create(host.Client(), host.Handle())) << "a preview that never draws reported success";
+    EXPECT_EQ(host.Children(), 0);
+    EXPECT_EQ(PreviewRunning(), 0);
+}
