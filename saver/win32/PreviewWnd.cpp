@@ -4,6 +4,7 @@
 #include "saver/win32/DrawnFrame.h"
 #include "saver/win32/WindowObject.h"
 #include "settings/SettingsSnapshot.h"
+#include "sound/SoundPlayer.h"
 
 #include <new>
 
@@ -22,9 +23,9 @@ CPreviewWnd* CPreviewWnd::New(const SettingsReader& settings, const PreviewServi
 CPreviewWnd::CPreviewWnd(const SettingsReader& settings, const PreviewServices& services)
     : m_pStartThread(services.startThread), m_pEngine(new CFireEngine), m_pSettings(new Settings) {
     m_pEngine->SetAudioDevice(services.makeAudioDevice);
+    // The sounds follow the settings and g_bMute: the /p run is always
+    // muted, the configuration sheet's preview plays them unless Mute is ticked.
     m_pSettings->CopyFrom(settings);
-    // The preview is always silent.
-    m_pSettings->SetInt(SettingId::BackgroundSoundEnable, 0);
 }
 
 CPreviewWnd::~CPreviewWnd() = default;
@@ -60,6 +61,7 @@ LRESULT CPreviewWnd::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DESTROY:
         PreviewStop() = 1;
         while (PreviewRunning()) SleepMilliseconds(10);
+        if (CSoundPlayer::MainWindow() == GetAncestor(m_hWnd, GA_ROOT)) CSoundPlayer::SetMainWindow(nullptr);
         break;
     case WM_ERASEBKGND:
         return TRUE;
@@ -72,6 +74,8 @@ int CPreviewWnd::SetUp(const CREATESTRUCTA& creation) {
         m_nWidth = 3 * creation.cx;
         m_nHeight = 3 * creation.cy;
     }
+    // The sound, when there is any, belongs to the window the preview sits in.
+    CSoundPlayer::SetMainWindow(GetAncestor(m_hWnd, GA_ROOT));
     SettingsSnapshot snapshot;
     if (!snapshot.Create(*m_pSettings, m_nWidth, m_nHeight) || !m_pEngine->Create(snapshot)) return -1;
     m_bmih.biSize = sizeof m_bmih;

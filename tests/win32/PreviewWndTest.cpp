@@ -4,6 +4,7 @@
 #include "saver/win32/PreviewMode.h"
 #include "saver/win32/PreviewWnd.h"
 #include "sound/SoundPlayer.h"
+#include "tests/FakeAudioDevice.h"
 #include "tests/win32/TestWindows.h"
 
 #include <cstdint>
@@ -18,6 +19,7 @@ protected:
     }
     void TearDown() override {
         g_bMute = 0;
+        CSoundPlayer::SetMainWindow(nullptr);
         WindowTest::TearDown();
     }
     Settings settings;
@@ -77,4 +79,37 @@ TEST_F(PreviewWindow, ADrawingThreadThatCannotStartFailsTheSetUp) {
     EXPECT_FALSE(preview->Create(host.Client(), host.Handle())) << "a preview that never draws reported success";
     EXPECT_EQ(host.Children(), 0);
     EXPECT_EQ(PreviewRunning(), 0);
+}
+
+TEST_F(PreviewWindow, TheSheetsPreviewPlaysTheSoundsUnlessMuteIsTicked) {
+    settings.SetInt(SettingId::BackgroundSoundEnable, 1);
+    settings.SetInt(SettingId::ExplosionSoundEnable, 1);
+    settings.SetInt(SettingId::SoundVolume, 100);
+    PreviewServices services;
+    services.makeAudioDevice = MakeFakeDevice;
+    // Each preview goes with its host, after its thread has ended: only then
+    // is the fake device's record looked at.
+    auto showPreview = [&] {
+        HostWindow host(240, 180);
+        CPreviewWnd* preview = CPreviewWnd::New(settings, services);
+        EXPECT_TRUE(preview && preview->Create(host.Client(), host.Handle()));
+        return host.Handle();
+    };
+
+    FakeAudio heard;
+    g_pFake = &heard;
+    g_bMute = 0;  // Mute not ticked
+    const HWND host = showPreview();
+    EXPECT_EQ(heard.nDevices, 1);
+    EXPECT_EQ(heard.pWindow, host) << "the sound belongs to the preview's top-level window";
+    ASSERT_FALSE(heard.log.empty());
+    EXPECT_EQ(heard.log.front(), "play 0 loop") << "the background crackle";
+
+    FakeAudio silent;
+    g_pFake = &silent;
+    g_bMute = 1;  // Mute ticked, and every /p preview
+    showPreview();
+    EXPECT_EQ(silent.nDevices, 0);
+    EXPECT_TRUE(silent.log.empty());
+    g_pFake = nullptr;
 }

@@ -8,7 +8,7 @@ set -uo pipefail
 cd "$(dirname "$0")/../.."
 build=${1:?usage: window-tests.sh BUILD_DIR}
 source tests/win32/wine-session.sh
-wine_session_begin window-tests "$build/tests/emberlux_window_tests.exe" 7
+wine_session_begin window-tests "$build/tests/emberlux_window_tests.exe" 8
 wine_display
 
 # A test that crashes the program ends it at once, without Wine's debugger.
