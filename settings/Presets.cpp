@@ -4,6 +4,8 @@
 
 namespace {
 const char* const kPresetsKey = "Presets";
+// Where PasswordComesBack tries a password, beside the presets.
+const char* const kPasswordCheckKey = "PasswordCheck";
 const unsigned char kScrambleKey[5] = {0xA7, 0xE3, 0x9C, 0xD5, 0xB1};
 
 bool DeleteTree(RegistryBackend& registry, const std::string& key) {
@@ -85,4 +87,13 @@ std::string ScramblePassword(const std::string& text) {
 
 bool IsStorablePassword(const std::string& password) {
     return password.size() <= kMaxPasswordLength && ScramblePassword(password).size() == password.size();
+}
+
+bool PasswordComesBack(const std::string& password) {
+    RegistryStore* store = RegistryStore::Instance();
+    const std::string stored = ScramblePassword(password);
+    if (!store || !store->WriteString(kPasswordCheckKey, "Password", stored)) return true;
+    const std::string back = store->ReadString(kPasswordCheckKey, "Password", "");
+    store->Backend().DeleteKey(kPasswordCheckKey);
+    return back == stored;
 }

@@ -31,3 +31,10 @@ constexpr std::size_t kMaxPasswordLength = 255;
 // equals the key byte at its position (it would scramble to a zero byte and
 // cut the stored password short).
 bool IsStorablePassword(const std::string& password);
+
+// Whether the store gives the password back byte for byte: its stored form
+// is written to a scratch key beside "Presets", read back as Load reads it,
+// and the key removed. On a double-byte code page the scrambled bytes can end
+// in a lone lead byte, which the registry's text conversion does not keep.
+// True when the store cannot be written at all: saving then fails and says so.
+bool PasswordComesBack(const std::string& password);
