@@ -56,16 +56,8 @@ TEST_F(PreviewWindow, NoMemoryToMakeAPreviewGivesNoPreviewAndNoException) {
 
 TEST_F(PreviewWindow, NoMemoryForThePreviewEndsThePreviewRunWithItsMessage) {
     HostWindow host(240, 180);
-    TestHeap::FailAllocationsOf(sizeof(CFireEngine));
-    bool started = false, threw = false;
-    try {
-        started = StartPreviewRun(host.Handle());
-    } catch (const std::bad_alloc&) {
-        threw = true;
-    }
-    TestHeap::Reset();
-    EXPECT_FALSE(threw) << "the run ended with an exception";
-    EXPECT_FALSE(started);
+    EXPECT_FALSE(
+        StartedWhileAllocationsOfSizeFail(sizeof(CFireEngine), [&] { return StartPreviewRun(host.Handle()); }));
     EXPECT_EQ(RecordedMessages(), std::vector<std::string>{"Error allocating memory for preview window."});
     EXPECT_EQ(host.Children(), 0);
 }

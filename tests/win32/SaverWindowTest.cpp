@@ -51,15 +51,6 @@ TEST_F(SaverWindow, NoMemoryToMakeAWindowGivesNoWindowAndNoException) {
 
 TEST_F(SaverWindow, NoMemoryForAWindowsEngineEndsTheRunWithItsMessage) {
     OneMonitor monitors;
-    TestHeap::FailAllocationsOf(sizeof(CFireEngine));
-    bool started = false, threw = false;
-    try {
-        started = run.Start(monitors);
-    } catch (const std::bad_alloc&) {
-        threw = true;
-    }
-    TestHeap::Reset();
-    EXPECT_FALSE(threw) << "the run ended with an exception";
-    EXPECT_FALSE(started);
+    EXPECT_FALSE(StartedWhileAllocationsOfSizeFail(sizeof(CFireEngine), [&] { return run.Start(monitors); }));
     EXPECT_EQ(RecordedMessages(), std::vector<std::string>{"Error memory allocating for CCinderwellWnd."});
 }

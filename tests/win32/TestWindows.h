@@ -34,6 +34,22 @@ protected:
     void TearDown() override;
 };
 
+// What `start` returns while every allocation of `size` bytes fails; it must
+// end without an exception.
+template <class Start>
+bool StartedWhileAllocationsOfSizeFail(std::size_t size, Start start) {
+    TestHeap::FailAllocationsOf(size);
+    bool started = false, threw = false;
+    try {
+        started = start();
+    } catch (const std::bad_alloc&) {
+        threw = true;
+    }
+    TestHeap::Reset();
+    EXPECT_FALSE(threw) << "it ended with an exception";
+    return started;
+}
+
 // Makes an object with `make` while each of its allocations fails in turn
 // (the first, then the second, ...) until an attempt needs no more: every
 // failure must give null, throw nothing and leave nothing allocated.
