@@ -28,24 +28,30 @@ void SleepMilliseconds(int milliseconds) { std::this_thread::sleep_for(std::chro
 
 namespace {
 // Sleeps out the rest of the frame in slices of at most 10 ms, so that a stop
-// asked for meanwhile is seen at once even with a long frame.
-void KeepFrameFloor(long long started, int frameFloorMs, const std::atomic<int>& stop) {
-    for (long long rest = frameFloorMs - (MonotonicMilliseconds() - started); rest > 0 && !stop;
+// (or a pause) asked for meanwhile is seen at once even with a long frame.
+template <class Interrupted>
+void KeepFrameFloor(long long started, int frameFloorMs, Interrupted interrupted) {
+    for (long long rest = frameFloorMs - (MonotonicMilliseconds() - started); rest > 0 && !interrupted();
          rest = frameFloorMs - (MonotonicMilliseconds() - started))
         SleepMilliseconds(static_cast<int>(rest < 10 ? rest : 10));
+}
+
+void Park(RenderFlags& flags) {
+    flags.paused = 1;
+    while (flags.pauseRequested && !flags.stopRequested) SleepMilliseconds(10);
+    flags.paused = 0;
 }
 }  // namespace
 
 void RunRenderLoop(RenderFlags& flags, FrameRenderer& renderer, int frameFloorMs) {
     while (!flags.stopRequested) {
+        // The thread parks only after a frame begun with the pause asked for:
+        // that frame is the one the output blanks for the password dialog.
+        const bool pausing = flags.pauseRequested != 0;
         const long long started = MonotonicMilliseconds();
         renderer.RenderFrame();
-        KeepFrameFloor(started, frameFloorMs, flags.stopRequested);
-        if (flags.pauseRequested) {
-            flags.paused = 1;
-            while (flags.pauseRequested && !flags.stopRequested) SleepMilliseconds(10);
-            flags.paused = 0;
-        }
+        if (pausing) Park(flags);
+        else KeepFrameFloor(started, frameFloorMs, [&flags] { return flags.stopRequested || flags.pauseRequested; });
     }
     flags.running = 0;
 }
@@ -54,7 +60,7 @@ void RunPreviewLoop(std::atomic<int>& stop, std::atomic<int>& running, FrameRend
     while (!stop) {
         const long long started = MonotonicMilliseconds();
         renderer.RenderFrame();
-        KeepFrameFloor(started, kFrameFloorMs, stop);
+        KeepFrameFloor(started, kFrameFloorMs, [&stop] { return stop != 0; });
     }
     running = 0;
 }

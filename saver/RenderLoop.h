@@ -34,9 +34,12 @@ void SleepMilliseconds(int milliseconds);
 
 // The render thread's body: frames back to back, each taking at least
 // `frameFloorMs` (0: no pacing), parking while a pause is requested, until a
-// stop is requested. The thread's creator has already set `running` (the pause
-// flags are clear, as at process start); this clears it at the end. A pause
-// asked for before the thread first runs parks it after its first frame.
+// stop is requested. It parks after the first frame that began with the pause
+// asked for (a pause during a frame's sleep ends the sleep and takes one more
+// frame, which the output blanks). The thread's creator has already set
+// `running` (the pause flags are clear, as at process start); this clears it
+// at the end. A pause asked for before the thread first runs parks it after
+// its first frame.
 void RunRenderLoop(RenderFlags& flags, FrameRenderer& renderer, int frameFloorMs = kFrameFloorMs);
 
 // The preview thread's body: a frame at least every kFrameFloorMs until `stop`.

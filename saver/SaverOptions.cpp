@@ -30,10 +30,13 @@ std::string LongForm(const char* argument) {
 }  // namespace
 
 bool ParseSaverOptions(int argc, const char* const* argv, SaverOptions& options, std::string& error) {
-    // The arguments with the option at hand in its long form; values stay as given.
+    // The arguments with each option in its long form once it has been
+    // reached; values stay as given. The long forms live as long as the view.
     std::vector<const char*> view(argv, argv + argc);
+    std::vector<std::string> longForms(static_cast<std::size_t>(argc));
     for (int i = 1; i < argc; ++i) {
-        const std::string flag = LongForm(argv[i]);
+        longForms[i] = LongForm(argv[i]);
+        const std::string& flag = longForms[i];
         view[i] = flag.c_str();
         const OptionTaken taken = TakeSettingOption(argc, view.data(), i, options.settings, error);
         if (taken == OptionTaken::Bad) return false;

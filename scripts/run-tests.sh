@@ -104,8 +104,9 @@ hash_status=$?
 if [ "$hash_status" = 0 ]; then pass 1; else fail "identical frames on every build"; fi
 
 # The saver and its configuration sheet end to end under Wine in a virtual
-# display; a machine that cannot run 32-bit programs skips the i686 runs.
-for script in e2e config-e2e monitors-e2e; do
+# display, and the tests of its windows; a machine that cannot run 32-bit
+# programs skips the i686 runs.
+for script in e2e config-e2e monitors-e2e window-tests; do
   for arch in win-x86_64 win-i686; do
     run_script "$script" "$script ($arch)" bash "tests/win32/$script.sh" "build/$arch"
   done

@@ -4,6 +4,8 @@
 #include "settings/StoreFormat.h"
 
 namespace {
+// Where PasswordComesBack tries a password, beside the presets.
+const char* const kPasswordCheckKey = "PasswordCheck";
 
 bool DeleteTree(RegistryBackend& registry, const std::string& key) {
     int count = 0;
@@ -66,4 +68,13 @@ int CyclePreset(Settings& settings) {
     settings.SetInt(SettingId::PrevRunPreset, k + 1);
     settings.Save();
     return 1;
+}
+
+bool PasswordComesBack(const std::string& password) {
+    RegistryStore* store = RegistryStore::Instance();
+    const std::string stored = ScramblePassword(password);
+    if (!store || !store->WriteString(kPasswordCheckKey, "Password", stored)) return true;
+    const std::string back = store->ReadString(kPasswordCheckKey, "Password", "");
+    store->Backend().DeleteKey(kPasswordCheckKey);
+    return back == stored;
 }

@@ -17,3 +17,10 @@ int DeletePreset(const std::string& name);
 // Moves a loaded record on to the next preset at each saver run: counter k
 // chooses the k-th preset (k of 0 the last), stores k + 1 and saves.
 int CyclePreset(Settings& settings);
+
+// Whether the store gives the password back byte for byte: its stored form
+// is written to a scratch key beside "Presets", read back as Load reads it,
+// and the key removed. On a double-byte code page the scrambled bytes can end
+// in a lone lead byte, which the registry's text conversion does not keep.
+// True when the store cannot be written at all: saving then fails and says so.
+bool PasswordComesBack(const std::string& password);

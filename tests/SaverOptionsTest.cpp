@@ -82,3 +82,16 @@ TEST(SaverOptions, BadArgumentsAreRefusedWithOneLine) {
         EXPECT_EQ(error.find('\n'), std::string::npos) << line;
     }
 }
+
+TEST(SaverOptions, OneDashFormsLongerThanAShortStringAllCount) {
+    // Their long forms do not fit in a string's own buffer: each lives on the
+    // heap while the options after it are parsed (AddressSanitizer watches).
+    const SaverOptions options =
+        Parsed("-set-FireTextSpeed 3 -load -window-id 0x10 -set-FireWorkCount 4 -set-ExplosionSoundEnable 0");
+    EXPECT_EQ(options.settings.assignments,
+              (std::vector<std::string>{"FireTextSpeed=3", "FireWorkCount=4", "ExplosionSoundEnable=0"}));
+    EXPECT_TRUE(options.settings.load);
+    EXPECT_FALSE(options.settings.namedPreset);
+    EXPECT_EQ(options.mode, OutputMode::WindowId);
+    EXPECT_EQ(options.windowId, 0x10ul);
+}

@@ -4,6 +4,7 @@
 #include "settings/Settings.h"
 #include "sound/SoundPlayer.h"
 #include "sound/WaveData.h"
+#include "tests/FakeAudioDevice.h"
 
 #include <gtest/gtest.h>
 
@@ -18,71 +19,7 @@
 namespace {
 constexpr std::uint32_t kLoop = 54656, kCrack = 26816, kBoom = 81280, kPop = 22912;
 const std::string kBadIndex = "Error - DS - Invalid buffer selection index";
-
-// What the fake device was asked to do, and which of its calls fail.
-struct FakeAudio {
-    int bFailCreate = 0, bFailCooperative = 0, bFailFill = 0, bFailStatus = 0, bFailStop = 0;
-    std::uint32_t nRefusedSize = 0;  // CreateBuffer refuses buffers of this size
-    int nDevices = 0;
-    void* pWindow = nullptr;
-    std::vector<std::uint32_t> sizes;  // of every buffer made, in order
-    std::vector<WaveFormat> formats;
-    std::vector<int> playing;
-    std::vector<std::string> log;  // "play 3 loop", "stop 3", "release 3", "release device"
-};
-FakeAudio* g_pFake = nullptr;
 std::vector<std::string> g_Messages;
-
-class CFakeBuffer final : public CAudioBuffer {
-public:
-    explicit CFakeBuffer(int index) : m_nIndex(index) {}
-    ~CFakeBuffer() override { Log("release"); }
-    int Fill(const unsigned char* samples, std::uint32_t size) override {
-        return samples && size == g_pFake->sizes[m_nIndex] && !g_pFake->bFailFill;
-    }
-    int GetStatus(int& playing) override {
-        playing = g_pFake->playing[m_nIndex];
-        return !g_pFake->bFailStatus;
-    }
-    int Play(int looped) override {
-        g_pFake->playing[m_nIndex] = 1;
-        Log("play", looped ? " loop" : "");
-        return 1;
-    }
-    int Stop() override {
-        Log("stop");
-        if (!g_pFake->bFailStop) g_pFake->playing[m_nIndex] = 0;
-        return !g_pFake->bFailStop;
-    }
-
-private:
-    void Log(const char* what, const char* tail = "") {
-        g_pFake->log.push_back(std::string(what) + " " + std::to_string(m_nIndex) + tail);
-    }
-    int m_nIndex;
-};
-
-class CFakeDevice final : public CAudioDevice {
-public:
-    ~CFakeDevice() override { g_pFake->log.push_back("release device"); }
-    int Create() override { return !g_pFake->bFailCreate; }
-    int SetCooperativeLevel(void* window) override {
-        g_pFake->pWindow = window;
-        return !g_pFake->bFailCooperative;
-    }
-    std::unique_ptr<CAudioBuffer> CreateBuffer(const WaveFormat& format, std::uint32_t size) override {
-        if (size == g_pFake->nRefusedSize) return nullptr;
-        g_pFake->sizes.push_back(size);
-        g_pFake->formats.push_back(format);
-        g_pFake->playing.push_back(0);
-        return std::make_unique<CFakeBuffer>(static_cast<int>(g_pFake->sizes.size()) - 1);
-    }
-};
-
-std::unique_ptr<CAudioDevice> MakeFakeDevice() {
-    ++g_pFake->nDevices;
-    return std::make_unique<CFakeDevice>();
-}
 
 void RecordMessage(void* window, const char* text) {
     EXPECT_EQ(window, CSoundPlayer::MainWindow());

@@ -143,6 +143,29 @@ TEST(RenderLoop, APauseAskedBeforeTheThreadRunsParksItAfterItsFirstFrame) {
     render.join();
 }
 
+TEST(RenderLoop, APauseDuringTheFrameFloorParksOnlyAfterAFrameThatSawIt) {
+    // The DirectDraw output blanks a frame drawn while the pause is asked for:
+    // the password dialog must open on a blank screen, not on the last fire.
+    struct PauseWatchingOutput : FakeOutput {
+        explicit PauseWatchingOutput(const RenderFlags& flags) : flags(flags) {}
+        int RenderFrame() override {
+            lastSawPause = flags.pauseRequested.load();
+            return FakeOutput::RenderFrame();
+        }
+        const RenderFlags& flags;
+        std::atomic<int> lastSawPause{0};
+    };
+    RenderFlags flags;
+    PauseWatchingOutput output(flags);
+    flags.running = 1;
+    std::thread thread([&] { RunRenderLoop(flags, output, 1000); });
+    WaitFor([&] { return output.Frames() >= 1; });
+    ASSERT_TRUE(PauseRendering(flags));  // asked while the first frame's floor is slept
+    EXPECT_TRUE(output.lastSawPause) << "parked on a frame drawn before the pause";
+    StopRendering(flags);
+    thread.join();
+}
+
 TEST(RenderLoop, APreviewStopsWhenAsked) {
     std::atomic<int> stop{0}, running{1};
     FakeOutput output;

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "config/win32/ChangePasswordDlg.h"
+#include "config/PasswordRules.h"
 #include "platform/MessageBox.h"
 #include "resources/win32/resource.h"
 #include "settings/StoreFormat.h"
@@ -25,15 +26,8 @@ bool CChangePasswordDlg::OnOk(HWND dialog) {
     char typed[kMaxPasswordLength + 1] = {}, confirmed[kMaxPasswordLength + 1] = {};
     GetDlgItemTextA(dialog, IDC_CHANGE_NEW, typed, sizeof typed);
     GetDlgItemTextA(dialog, IDC_CHANGE_CONFIRM, confirmed, sizeof confirmed);
-    if (std::string(typed) != confirmed) {
-        ShowMessageBox(dialog, "The new and confirmed passwords do not match. Please type them again.",
-                       MessageIcon::Stop);
-        return false;
-    }
-    if (!IsStorablePassword(typed)) {
-        // Some accented letters would be lost when the password is stored.
-        ShowMessageBox(dialog, "This password contains a character that cannot be stored. Please choose another one.",
-                       MessageIcon::Stop);
+    if (const char* refusal = PasswordRefusal(typed, confirmed)) {
+        ShowMessageBox(dialog, refusal, MessageIcon::Stop);
         return false;
     }
     m_Writer.SetString(SettingId::Password, typed);

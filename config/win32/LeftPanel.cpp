@@ -309,13 +309,9 @@ void CLeftPanel::RefreshPreview() {
         if (stored) {
             RECT area;
             GetClientRect(frame, &area);
-            CPreviewWnd* preview = nullptr;
-            try {
-                preview = new CPreviewWnd(*scratch, m_Sheet.EngineState());
-            } catch (...) {
-                preview = nullptr;  // no memory for its engine: no preview
-            }
-            // A preview that cannot be built has already deleted itself.
+            // No memory for a preview, or one that cannot be built (it has
+            // deleted itself): no preview.
+            CPreviewWnd* preview = CPreviewWnd::New(*scratch, m_Sheet.EngineState());
             if (preview && preview->Create(area, frame)) {
                 m_pPreview = preview;
                 ShowWindow(preview->Handle(), SW_SHOW);

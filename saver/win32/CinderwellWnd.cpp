@@ -4,6 +4,7 @@
 #include "saver/win32/FullScreenRun.h"
 #include "saver/win32/GdiDesktopCapture.h"
 #include "saver/win32/ProgressWindow.h"
+#include "saver/win32/SystemPalette.h"
 #include "saver/win32/WindowObject.h"
 
 #include <new>
@@ -12,28 +13,31 @@ namespace {
 const char* const kWindowClass = "EmberluxSaverWindow";
 }  // namespace
 
+CCinderwellWnd* CCinderwellWnd::New(FullScreenRun& run, const WindowPlan& plan, SharedEngineState& shared) {
+    try {
+        return new CCinderwellWnd(run, plan, shared);
+    } catch (const std::bad_alloc&) {
+        return nullptr;
+    }
+}
+
 CCinderwellWnd::CCinderwellWnd(FullScreenRun& run, const WindowPlan& plan, SharedEngineState& shared)
     : m_Run(run), m_Plan(plan), m_pCinderwell(new CFireEngine(shared)) {}
 
 CCinderwellWnd::~CCinderwellWnd() = default;
 
 BOOL CCinderwellWnd::Create(const Settings& settings) {
-    if (!RegisterWindowClass(kWindowClass, WindowProc, nullptr)) {
-        delete this;
-        return FALSE;
-    }
     m_pSettings = &settings;
     // Only the primary window takes the focus; the others never steal it.
     const DWORD exStyle = WS_EX_TOPMOST | (m_Plan.primary ? 0 : WS_EX_NOACTIVATE);
     const MonitorArea& area = m_Plan.area;
-    if (CreateWindowExA(exStyle, kWindowClass, "", WS_POPUP, area.left, area.top, area.width, area.height, nullptr,
-                        nullptr, GetModuleHandleA(nullptr), this)) {
-        m_pSettings = nullptr;
-        return TRUE;
-    }
-    // A window that was made and destroyed again has deleted this object already.
-    if (!m_hWnd) delete this;
-    return FALSE;
+    const bool created = DeletionNotice::CreateOrDelete(this, &CCinderwellWnd::m_Deletion, [&] {
+        return RegisterWindowClass(kWindowClass, WindowProc, nullptr) &&
+               CreateWindowExA(exStyle, kWindowClass, "", WS_POPUP, area.left, area.top, area.width, area.height,
+                               nullptr, nullptr, GetModuleHandleA(nullptr), this);
+    });
+    if (created) m_pSettings = nullptr;
+    return created ? TRUE : FALSE;
 }
 
 LRESULT CALLBACK CCinderwellWnd::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -123,11 +127,9 @@ bool CCinderwellWnd::InitSaver() {
 }
 
 int CCinderwellWnd::OpenOutput() {
-    FirePalette firePalette{}, systemPalette{};
+    FirePalette firePalette{};
     m_pCinderwell->CopyPalette(firePalette);
-    HDC screen = GetDC(nullptr);
-    GetSystemPaletteEntries(screen, 0, 256, reinterpret_cast<PALETTEENTRY*>(systemPalette.entries));
-    ReleaseDC(nullptr, screen);
+    const FirePalette systemPalette = CaptureDialogPalette();
     if (!m_Output.OpenDisplay(m_hWnd, m_Plan.useDirectX, m_Plan.mayChangeMode, m_Plan.outputWidth,
                               m_Plan.outputHeight, m_Plan.fieldWidth, m_Plan.fieldHeight, firePalette, systemPalette))
         return 0;
@@ -149,5 +151,6 @@ void CCinderwellWnd::PostNcDestroy() {
     m_Output.RestoreDisplay();
     if (m_Plan.primary) CSoundPlayer::SetMainWindow(nullptr);
     m_Run.WindowGone(this);
+    m_Deletion.ObjectDeleted();
     delete this;
 }

@@ -4,6 +4,7 @@
 #include "saver/FireSound.h"
 #include "saver/ScreenPlan.h"
 #include "saver/win32/DisplayOutput.h"
+#include "saver/win32/WindowObject.h"
 #include "settings/Settings.h"
 
 #include <windows.h>
@@ -18,7 +19,9 @@ class FullScreenRun;
 // run draws every window's frames on its render thread.
 class CCinderwellWnd {
 public:
-    CCinderwellWnd(FullScreenRun& run, const WindowPlan& plan, SharedEngineState& shared);
+    // A window object with its engine, which shares `shared` with the run's
+    // other engines, for the window `plan` describes; null when memory runs out.
+    static CCinderwellWnd* New(FullScreenRun& run, const WindowPlan& plan, SharedEngineState& shared);
     ~CCinderwellWnd();
     CCinderwellWnd(const CCinderwellWnd&) = delete;
     CCinderwellWnd& operator=(const CCinderwellWnd&) = delete;
@@ -42,6 +45,7 @@ public:
     const WindowPlan& Plan() const { return m_Plan; }
 
 private:
+    CCinderwellWnd(FullScreenRun& run, const WindowPlan& plan, SharedEngineState& shared);
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
     bool InitSaver();
@@ -50,6 +54,7 @@ private:
     FullScreenRun& m_Run;
     WindowPlan m_Plan;
     HWND m_hWnd = nullptr;
+    DeletionNotice m_Deletion;
     const Settings* m_pSettings = nullptr;  // only while the window is being created
     FireSound m_Sound;  // declared before the engine, which plays into it
     std::unique_ptr<CFireEngine> m_pCinderwell;

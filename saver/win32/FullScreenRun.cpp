@@ -4,6 +4,7 @@
 #include "saver/ScreenPlan.h"
 #include "saver/win32/CinderwellWnd.h"
 #include "saver/win32/PasswordDlg.h"
+#include "saver/win32/WorkerThread.h"
 #include "settings/Presets.h"
 
 #include <algorithm>
@@ -63,7 +64,7 @@ bool FullScreenRun::Start(MonitorList& monitors) {
     }
     for (const WindowPlan& plan : plans) {
         Settings own;
-        CCinderwellWnd* window = new (std::nothrow) CCinderwellWnd(*this, plan, m_Shared);
+        CCinderwellWnd* window = CCinderwellWnd::New(*this, plan, m_Shared);
         if (!window) {
             DestroyWindows();
             ShowMessageBox(nullptr, "Error memory allocating for CCinderwellWnd.", MessageIcon::None);
@@ -99,14 +100,12 @@ bool FullScreenRun::Start(MonitorList& monitors) {
     // at once still wait for it.
     RenderFlags& flags = SaverFlags();
     flags.running = 1;
-    HANDLE thread = CreateThread(nullptr, 0, RenderThreadProc, this, 0, nullptr);
-    if (!thread) {
+    if (!StartWorkerThread(RenderThreadProc, this)) {
         flags.running = 0;
         DestroyWindows();
         ShowCannotStart();
         return false;
     }
-    CloseHandle(thread);
     m_bStarted = true;
     return true;
 }

@@ -4,6 +4,7 @@
 #include "saver/win32/DrawnFrame.h"
 #include "saver/win32/WindowObject.h"
 #include "settings/SettingsSnapshot.h"
+#include "sound/SoundPlayer.h"
 
 #include <new>
 
@@ -11,23 +12,33 @@ namespace {
 const char* const kWindowClass = "EmberluxPreview";
 }  // namespace
 
-CPreviewWnd::CPreviewWnd(const SettingsReader& settings, SharedEngineState& shared)
-    : m_pEngine(new CFireEngine(shared)), m_pSettings(new Settings) {
+CPreviewWnd* CPreviewWnd::New(const SettingsReader& settings, SharedEngineState& shared,
+                              const PreviewServices& services) {
+    try {
+        return new CPreviewWnd(settings, shared, services);
+    } catch (const std::bad_alloc&) {
+        return nullptr;
+    }
+}
+
+// The sounds follow the settings and g_bMute: the /p run is always muted, the
+// configuration sheet's preview plays them unless Mute is ticked.
+CPreviewWnd::CPreviewWnd(const SettingsReader& settings, SharedEngineState& shared, const PreviewServices& services)
+    : m_pStartThread(services.startThread), m_Sound(services.makeAudioDevice), m_pEngine(new CFireEngine(shared)),
+      m_pSettings(new Settings) {
     m_pSettings->CopyFrom(settings);
-    // The preview is always silent.
-    m_pSettings->SetInt(SettingId::BackgroundSoundEnable, 0);
 }
 
 CPreviewWnd::~CPreviewWnd() = default;
 
 BOOL CPreviewWnd::Create(const RECT& rect, HWND parent) {
-    if (RegisterWindowClass(kWindowClass, WindowProc, LoadCursorA(nullptr, IDC_ARROW)) &&
-        CreateWindowExA(0, kWindowClass, "Preview", WS_CHILD | WS_VISIBLE, rect.left, rect.top, rect.right - rect.left,
-                        rect.bottom - rect.top, parent, nullptr, GetModuleHandleA(nullptr), this))
-        return TRUE;
-    // A window that was made and destroyed again has deleted this object already.
-    if (!m_hWnd) delete this;
-    return FALSE;
+    const bool created = DeletionNotice::CreateOrDelete(this, &CPreviewWnd::m_Deletion, [&] {
+        return RegisterWindowClass(kWindowClass, WindowProc, LoadCursorA(nullptr, IDC_ARROW)) &&
+               CreateWindowExA(0, kWindowClass, "Preview", WS_CHILD | WS_VISIBLE, rect.left, rect.top,
+                               rect.right - rect.left, rect.bottom - rect.top, parent, nullptr,
+                               GetModuleHandleA(nullptr), this);
+    });
+    return created ? TRUE : FALSE;
 }
 
 LRESULT CALLBACK CPreviewWnd::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -36,6 +47,7 @@ LRESULT CALLBACK CPreviewWnd::WindowProc(HWND window, UINT message, WPARAM wPara
     if (message == WM_NCDESTROY) {
         const LRESULT result = DetachObject(window, message, wParam, lParam);
         if (self->m_bQuitWhenDestroyed) PostQuitMessage(0);
+        self->m_Deletion.ObjectDeleted();
         delete self;
         return result;
     }
@@ -50,6 +62,7 @@ LRESULT CPreviewWnd::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DESTROY:
         PreviewStop() = 1;
         while (PreviewRunning()) SleepMilliseconds(10);
+        if (CSoundPlayer::MainWindow() == GetAncestor(m_hWnd, GA_ROOT)) CSoundPlayer::SetMainWindow(nullptr);
         break;
     case WM_ERASEBKGND:
         return TRUE;
@@ -62,8 +75,12 @@ int CPreviewWnd::SetUp(const CREATESTRUCTA& creation) {
         m_nWidth = 3 * creation.cx;
         m_nHeight = 3 * creation.cy;
     }
+    // The sound, when there is any, belongs to the window the preview sits in.
+    CSoundPlayer::SetMainWindow(GetAncestor(m_hWnd, GA_ROOT));
     SettingsSnapshot snapshot;
     if (!snapshot.Create(*m_pSettings, m_nWidth, m_nHeight) || !m_pEngine->Create(snapshot)) return -1;
+    m_Sound.Start(snapshot);
+    m_pEngine->SetExplosionSink(&m_Sound);
     m_bmih.biSize = sizeof m_bmih;
     m_bmih.biWidth = m_nWidth;
     m_bmih.biHeight = m_nHeight;  // bottom-up
@@ -85,10 +102,10 @@ int CPreviewWnd::SetUp(const CREATESTRUCTA& creation) {
     // The running flag is set before the thread starts, so that a window
     // destroyed at once still waits for its thread.
     PreviewRunning() = 1;
-    HANDLE thread = CreateThread(nullptr, 0, PreviewThreadProc, this, 0, nullptr);
-    if (thread) CloseHandle(thread);
-    else PreviewRunning() = 0;
-    return 0;
+    if (m_pStartThread(PreviewThreadProc, this)) return 0;
+    // A preview that would never draw is no preview: the window goes.
+    PreviewRunning() = 0;
+    return -1;
 }
 
 DWORD WINAPI CPreviewWnd::PreviewThreadProc(LPVOID window) {

@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 #include "engine/FireEngine.h"
+#include "saver/FireSound.h"
 #include "saver/PreviewPalette.h"
 #include "saver/RenderLoop.h"
+#include "saver/win32/WindowObject.h"
+#include "saver/win32/WorkerThread.h"
 #include "settings/Settings.h"
 
 #include <windows.h>
@@ -14,16 +17,26 @@
 // preview area (/p) or the configuration sheet's. It renders at three times
 // its size with an engine of its own and shrinks each frame with halftone
 // stretching, at most one frame per 25 ms.
+// What a preview takes from the system, replaced in tests: its sound output
+// and the start of its drawing thread.
+struct PreviewServices {
+    AudioDeviceFactory makeAudioDevice = CreatePlatformAudioDevice;
+    ThreadStarter startThread = StartWorkerThread;
+};
+
 class CPreviewWnd : public FrameRenderer {
 public:
-    // Its engine shares `shared` with the other engines of the process.
-    CPreviewWnd(const SettingsReader& settings, SharedEngineState& shared);
+    // A preview object with its engine, which shares `shared` with the other
+    // engines of the process, and its copy of `settings`; null when memory runs out.
+    static CPreviewWnd* New(const SettingsReader& settings, SharedEngineState& shared,
+                            const PreviewServices& services = {});
     ~CPreviewWnd() override;
     CPreviewWnd(const CPreviewWnd&) = delete;
     CPreviewWnd& operator=(const CPreviewWnd&) = delete;
 
-    // Creates the window; when its engine cannot be built the window is not
-    // created and the object has deleted itself: the caller only drops its pointer.
+    // Creates the window; when its engine cannot be built or its drawing
+    // thread cannot start, the window is not created and the object has
+    // deleted itself: the caller only drops its pointer.
     BOOL Create(const RECT& rect, HWND parent);
     // Shows a palette being edited (with the engine's desktop blend).
     int SetPreviewPalette(const FirePalette& palette);
@@ -33,14 +46,18 @@ public:
     void QuitWhenDestroyed() { m_bQuitWhenDestroyed = true; }
 
 private:
+    CPreviewWnd(const SettingsReader& settings, SharedEngineState& shared, const PreviewServices& services);
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     static DWORD WINAPI PreviewThreadProc(LPVOID window);
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
     int SetUp(const CREATESTRUCTA& creation);
 
     HWND m_hWnd = nullptr;
+    DeletionNotice m_Deletion;
+    ThreadStarter m_pStartThread;
     bool m_bQuitWhenDestroyed = false;
     int m_nWidth = 0, m_nHeight = 0;
+    FireSound m_Sound;  // declared before the engine, which plays into it
     std::unique_ptr<CFireEngine> m_pEngine;
     std::unique_ptr<Settings> m_pSettings;
     BITMAPINFOHEADER m_bmih{};

@@ -8,9 +8,9 @@
 #include "saver/CommandLine.h"
 #include "saver/win32/FullScreenRun.h"
 #include "saver/win32/Win32MonitorList.h"
-#include "saver/win32/PreviewWnd.h"
+#include "saver/win32/PreviewMode.h"
 #include "settings/RegistryStore.h"
-#include "sound/SoundPlayer.h"
+#include "settings/Settings.h"
 
 #include <windows.h>
 #include <commctrl.h>
@@ -34,23 +34,11 @@ bool InitInstance(const char* commandLine, SharedEngineState& shared) {
         return run.Start(monitors);
     }
     case SaverMode::Preview: {
-        g_bMute = 1;
         unsigned long long handle = 0;
         // Without a host window, or with a handle that names none, there is nothing to draw into.
         if (__argc < 3 || !ParsePreviewHandle(__argv[2], handle)) return false;
         HWND parent = reinterpret_cast<HWND>(static_cast<std::uintptr_t>(handle));
-        if (!IsWindow(parent)) return false;
-        Settings settings;
-        settings.Load();
-        CPreviewWnd* preview = new (std::nothrow) CPreviewWnd(settings, shared);
-        if (!preview) {
-            ShowMessageBox(nullptr, "Error allocating memory for preview window.", MessageIcon::None);
-            return false;
-        }
-        RECT client{};
-        GetClientRect(parent, &client);
-        preview->QuitWhenDestroyed();
-        return preview->Create(client, parent) != FALSE;
+        return IsWindow(parent) && StartPreviewRun(parent, shared);
     }
     case SaverMode::ChangePassword: {
         Settings settings;

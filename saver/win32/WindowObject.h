@@ -30,3 +30,33 @@ inline LRESULT DetachObject(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     SetWindowLongPtrA(window, GWLP_USERDATA, 0);
     return result;
 }
+
+// Where an object that deletes itself with its window says that it has gone.
+// When CreateWindowEx fails after the window was made (its WM_CREATE returned
+// -1), WM_NCDESTROY has already deleted the object: only a flag kept outside
+// the object can tell its creator so, never the object's freed memory.
+class DeletionNotice {
+public:
+    // At WM_NCDESTROY, just before the object deletes itself.
+    void ObjectDeleted() {
+        if (m_pDeleted) *m_pDeleted = true;
+    }
+
+    // Runs `create` (true when the window was made) for `object`, whose member
+    // `notice` is this notice. On failure the object is gone either way: it
+    // went with its window, or it is deleted here.
+    template <class T, class Create>
+    static bool CreateOrDelete(T* object, DeletionNotice T::*notice, Create create) {
+        bool deleted = false;
+        (object->*notice).m_pDeleted = &deleted;
+        if (create()) {
+            (object->*notice).m_pDeleted = nullptr;
+            return true;
+        }
+        if (!deleted) delete object;
+        return false;
+    }
+
+private:
+    bool* m_pDeleted = nullptr;
+};

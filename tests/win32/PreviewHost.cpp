@@ -14,7 +14,6 @@
 
 #include <cstdint>
 #include <cstdio>
-#include <new>
 #include <string>
 
 namespace {
@@ -74,7 +73,7 @@ bool StartHere(HWND host) {
     Settings settings;
     settings.Load();
     static SharedEngineState shared(1);
-    CPreviewWnd* preview = new (std::nothrow) CPreviewWnd(settings, shared);
+    CPreviewWnd* preview = CPreviewWnd::New(settings, shared);
     RECT client{};
     GetClientRect(host, &client);
     return preview && preview->Create(client, host);

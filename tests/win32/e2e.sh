@@ -4,7 +4,8 @@
 # the full-screen run on both output paths and each way of ending it, a frame
 # drawn by a render thread reaching the screen by itself, the desktop showing
 # through the fire, the preview inside a host window, the password set with
-# /a and asked for at the end of a run, preset cycling
+# /a and asked for at the end of a run, a password refused on a double-byte
+# code page because it would not come back from the registry, preset cycling
 # across runs, a missing palette file, and display modes that are changed and
 # restored or refused, and a fire burnt at half size scaled up to the screen.
 # Prints "e2e: N passed, N failed".
@@ -14,7 +15,7 @@ cd "$(dirname "$0")/../.."
 build=${1:?usage: e2e.sh BUILD_DIR}
 host=$build/tests/PreviewHost.exe
 source tests/win32/wine-session.sh
-wine_session_begin e2e "$build/saver/win32/Emberlux.scr" 41
+wine_session_begin e2e "$build/saver/win32/Emberlux.scr" 44
 wine_display
 
 lower_part=1024x256+0+512
@@ -157,6 +158,41 @@ ask=$(wait_window '^Emberlux! screensaver$' 20)
 type_into "$ask" ember
 press "$ask" Return
 wait_exit 10; check $? "the right password ends the run"
+
+echo "== a password on a double-byte code page"
+# Under Japanese settings (code page 932) "ab" is stored as C6 81, and 81
+# begins a two-byte character with nothing after it: the registry's text
+# conversion would not give the password back. "fire" (C1 8A EE B0) comes back.
+mkdir -p "$work/locale"
+localedef -i ja_JP -f UTF-8 "$work/locale/ja_JP.UTF-8" >>"$work/locale.log" 2>&1
+japanese() {  # japanese WINDOWS_PROGRAM ARGS...: runs it under Japanese settings
+  env LOCPATH="$work/locale" LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8 "$loader" "$@"
+}
+change_password() {  # change_password TEXT: types it twice into /a's dialog and presses OK
+  japanese "$program" /a >>"$work/saver.log" 2>&1 &
+  saver=$!
+  dialog=$(wait_window '^Change Password$' 30)
+  type_into "$dialog" "$1"
+  press "$dialog" Tab
+  type_into "$dialog" "$1"
+  press "$dialog" Return
+}
+clear_settings
+change_password fire
+probe texts 'Emberlux!' | grep -qx 'The password has been successfully changed.'
+said=$?
+probe press 'Emberlux!' 1
+wait_exit 10
+bytes=$(japanese "$probe_exe" regbytes 'Software\Norvane\Emberlux!\Presets' Password 2>>"$work/probe.log" | tr -d '\r')
+[ "$said" = 0 ] && [ "$bytes" = c18aeeb000 ]; check $? "a password that comes back is set (${bytes:-nothing})"
+change_password ab
+probe texts 'Emberlux!' | grep -q 'would not be read back as typed'
+check $? "one that would not come back is refused with a message"
+probe press 'Emberlux!' 1
+probe press 'Change Password' 2
+wait_exit 10
+bytes=$(japanese "$probe_exe" regbytes 'Software\Norvane\Emberlux!\Presets' Password 2>>"$work/probe.log" | tr -d '\r')
+[ "$bytes" = c18aeeb000 ]; check $? "and the old password is kept (${bytes:-nothing})"
 
 echo "== preset cycling"
 clear_settings
