@@ -8,10 +8,8 @@
 
 #include <string>
 
-INT_PTR CChangePasswordDlg::DoModal() {
-    return DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_CHANGE_PASSWORD), m_hParent, DialogProc,
-                           reinterpret_cast<LPARAM>(this));
-}
+CChangePasswordDlg::CChangePasswordDlg(const SettingsReader& reader, SettingsWriter& writer, HWND parent)
+    : COkCancelDialog(IDD_CHANGE_PASSWORD, parent), m_Reader(reader), m_Writer(writer) {}
 
 void CChangePasswordDlg::OnInit(HWND dialog) {
     std::string current;
@@ -33,25 +31,4 @@ bool CChangePasswordDlg::OnOk(HWND dialog) {
     m_Writer.SetString(SettingId::Password, typed);
     ShowMessageBox(dialog, "The password has been successfully changed.", MessageIcon::Information);
     return true;
-}
-
-INT_PTR CALLBACK CChangePasswordDlg::DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* self = reinterpret_cast<CChangePasswordDlg*>(GetWindowLongPtrA(dialog, DWLP_USER));
-    switch (message) {
-    case WM_INITDIALOG:
-        SetWindowLongPtrA(dialog, DWLP_USER, lParam);
-        reinterpret_cast<CChangePasswordDlg*>(lParam)->OnInit(dialog);
-        return TRUE;
-    case WM_COMMAND:
-        if (LOWORD(wParam) == IDOK) {
-            if (self->OnOk(dialog)) EndDialog(dialog, IDOK);
-            return TRUE;
-        }
-        if (LOWORD(wParam) == IDCANCEL) {
-            EndDialog(dialog, IDCANCEL);
-            return TRUE;
-        }
-        break;
-    }
-    return FALSE;
 }

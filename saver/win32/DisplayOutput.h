@@ -37,9 +37,6 @@ public:
     void RestoreDisplay();
     void ReleaseDirectDraw();
 
-    bool UsesDirectX() const { return m_bUseDirectX; }
-    bool ModeChanged() const { return m_bModeChanged; }
-
     // Appends every 8-bit palettized mode as (width, height); -1 without DirectDraw.
     static int ListDisplayModes(std::vector<std::pair<int, int>>& modes);
 

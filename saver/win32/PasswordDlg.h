@@ -1,15 +1,14 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
-#include <windows.h>
+#include "saver/win32/OkCancelDialog.h"
 
-// Asks for the saver's password before the full-screen run ends (dialog 145).
-class CPasswordDlg {
+// Asks for the saver's password before the full-screen run ends (dialog 145):
+// IDOK when the typed password matches the stored one exactly, IDCANCEL otherwise.
+class CPasswordDlg : public COkCancelDialog {
 public:
-    explicit CPasswordDlg(HWND parent) : m_hParent(parent) {}
-    // IDOK when the typed password matches the stored one exactly, IDCANCEL otherwise.
-    INT_PTR DoModal();
+    explicit CPasswordDlg(HWND parent);
 
 private:
-    static INT_PTR CALLBACK DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
-    HWND m_hParent;
+    void OnInit(HWND dialog) override;
+    bool OnOk(HWND dialog) override;
 };
