@@ -6,7 +6,8 @@
 #                           on a machine without a sound card (or always), Wine plays
 #                           into a null ALSA device: its sound code runs, nothing is
 #                           heard, and ALSA prints no errors about the missing card
-#   wine_loader_of EXE      the Wine loader that runs EXE (64-bit or 32-bit)
+#   wine_loader_of EXE      the Wine loader that runs EXE (64-bit or 32-bit); fails,
+#                           saying why, when EXE is missing or not a Windows program
 #   wine_can_run LOADER     0 when this machine can start that loader
 wine_env_dir=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 
@@ -24,7 +25,11 @@ wine_quiet_audio() {
 }
 
 wine_loader_of() {
-  if objdump -f "$1" 2>/dev/null | grep -q pei-x86-64; then echo /usr/lib/wine/wine64; else echo /usr/lib/wine/wine; fi
+  case $(objdump -f "$1" 2>/dev/null | sed -n 's/.*file format //p') in
+    pei-x86-64) echo /usr/lib/wine/wine64 ;;
+    pei-i386) echo /usr/lib/wine/wine ;;
+    *) echo "$1 is missing or is not a Windows program" >&2; return 1 ;;
+  esac
 }
 
 wine_can_run() { "$1" --version >/dev/null 2>&1; }

@@ -22,10 +22,10 @@ desktop='HKCU\Control Panel\Desktop'
 
 source "$(dirname "$0")/../../scripts/wine-env.sh"
 wine_test_prefix
-loader=$(wine_loader_of "$scr")
+loader=$(wine_loader_of "$scr") || { echo "sheet-check: cannot run $scr"; exit 1; }
 export WINELOADER=$loader
 if ! wine_can_run "$loader"; then
-  echo "sheet-check: skipped, this machine cannot run $scr"
+  echo "sheet-check: skipped $(wc -w <<<"$dpis") checks, this machine cannot run $scr"
   exit 0
 fi
 work=$(mktemp -d)

@@ -4,7 +4,8 @@
 #   wine_session_begin NAME PROGRAM CHECKS
 #       starts the session. A 32-bit PROGRAM on a machine that cannot run it
 #       ends the script with "NAME: skipped CHECKS checks, this machine cannot
-#       run 32-bit programs"; a 64-bit one that cannot start fails it.
+#       run 32-bit programs"; a 64-bit one that cannot start, or a PROGRAM
+#       that is missing or not a Windows program, fails it.
 #   wine_display [SCREEN...]
 #       gives it a display: SCREENs are monitors WxH+X+Y (default one of
 #       1024x768), shown by Xephyr inside Xvfb so that display modes can change;
@@ -53,7 +54,11 @@ wine_session_begin() {
   work=$(mktemp -d)
   wine_test_prefix
   wine_quiet_audio always
-  loader=$(wine_loader_of "$program")
+  if ! loader=$(wine_loader_of "$program"); then
+    rm -rf "$work"
+    echo "$session_name: cannot run $program"
+    exit 1
+  fi
   if ! wine_can_run "$loader"; then
     rm -rf "$work"
     if [ "$loader" = /usr/lib/wine/wine ]; then
