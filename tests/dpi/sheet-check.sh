@@ -8,7 +8,8 @@
 # With SHOTS=DIR it also saves the four pages at each DPI, with the live
 # preview running, as DIR/<dpi>-<page>.png. The prefix's LogPixels is put back
 # at the end.
-# Prints "sheet-check: N passed, N failed", one check per DPI.
+# Prints "sheet-check: N passed, N failed", one check per DPI: every dialog
+# passes, at the DPI asked for.
 # Usage: tests/dpi/sheet-check.sh BUILD_DIR [DPI...]   (a Windows build folder;
 #        DPIs 96 120 144 192 unless given)
 set -uo pipefail
@@ -69,7 +70,13 @@ for dpi in $dpis; do
   # the pipe open.
   "$loader" "$checker" "$scr" >"$work/check.log" 2>&1
   tr -d '\r' <"$work/check.log" | tee "$work/check.txt"
-  if grep -q " 0 failed$" "$work/check.txt"; then passed=$((passed + 1)); else failed=$((failed + 1)); fi
+  # The checker names the DPI it saw: a run at another DPI than asked fails.
+  if grep -qx "sheet-check $dpi dpi: [0-9]* passed, 0 failed" "$work/check.txt"; then
+    passed=$((passed + 1))
+  else
+    failed=$((failed + 1))
+    grep -q "^sheet-check $dpi dpi:" "$work/check.txt" || echo "FAILED: the sheet did not run at $dpi DPI"
+  fi
   if [ -n "${SHOTS:-}" ]; then
     mkdir -p "$SHOTS"
     "$loader" "$driver" click panel 1021 >/dev/null 2>&1

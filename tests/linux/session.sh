@@ -7,7 +7,8 @@
 #   check DESCRIPTION RESULT [DETAIL]   counts one check (RESULT 0 passes)
 #   session_end                 prints "NAME: N passed, N failed" and exits
 # Also: shot FILE, region_colour FILE GEOMETRY, looks_like_fire FILE [GEOMETRY],
-# wait_for_fire FILE SECONDS [GEOMETRY], wait_exit PID SECONDS.
+# wait_for_fire FILE SECONDS [GEOMETRY], wait_until SECONDS COMMAND...,
+# wait_exit PID SECONDS.
 
 check() {
   if [ "$2" = 0 ]; then passed=$((passed + 1)); echo "ok: $1"; else failed=$((failed + 1)); echo "FAILED: $1 ${3:-}"; fi
@@ -36,14 +37,19 @@ wait_for_fire() {  # wait_for_fire FILE SECONDS [GEOMETRY]: the last screenshot 
   return 1
 }
 
-# 0 when the process ended within SECONDS (fractions allowed) with exit code 0.
-wait_exit() {
-  local pid=$1 tenths
-  tenths=$(awk -v s="$2" 'BEGIN { printf "%d", s * 10 }')
-  for _ in $(seq "$tenths"); do
-    kill -0 "$pid" 2>/dev/null || break
+wait_until() {  # wait_until SECONDS COMMAND...: 0 once COMMAND succeeds, 1 when the time is up
+  local deadline=$((SECONDS + $1))
+  shift
+  until "$@"; do
+    [ $SECONDS -ge $deadline ] && return 1
     sleep 0.1
   done
+}
+
+# 0 when the process ended within SECONDS with exit code 0; killed otherwise.
+wait_exit() {
+  local pid=$1
+  wait_until "$2" eval "! kill -0 $pid 2>/dev/null"
   if kill -0 "$pid" 2>/dev/null; then
     kill -9 "$pid" 2>/dev/null
     wait "$pid" 2>/dev/null
@@ -58,8 +64,7 @@ wait_exit() {
 start_display() {  # start_display FILE COMMAND...: the pid in $started
   "${@:2}" -displayfd 3 3>"$1" >/dev/null 2>&1 &
   started=$!
-  for _ in $(seq 100); do [ -s "$1" ] && return 0; sleep 0.1; done
-  return 1
+  wait_until 30 test -s "$1"
 }
 
 session_begin() {

@@ -34,11 +34,12 @@ echo "== a frame drawn by a render thread"
 # can put the frame on the screen.
 "$loader" "$build/tests/ThreadDrawHost.exe" >"$work/thread-draw.log" 2>&1 &
 drawing=$!
-wait_until 30 grep -qs '^presented' "$work/thread-draw.log"
-sleep 1
-shoot "$work/thread-draw.png"
-drawn=$(colour_of "$work/thread-draw.png" 200x200+412+284)
-[ "$drawn" = "0 255 0" ]; check $? "reaches the screen while the window's thread is idle" "($drawn)"
+drawn=none
+green_on_screen() {
+  shoot "$work/thread-draw.png" && drawn=$(colour_of "$work/thread-draw.png" 200x200+412+284) && [ "$drawn" = "0 255 0" ]
+}
+wait_until 30 grep -qs '^presented' "$work/thread-draw.log" && wait_until 10 green_on_screen
+check $? "reaches the screen while the window's thread is idle" "($drawn)"
 kill "$drawing" 2>/dev/null
 wait "$drawing" 2>/dev/null
 

@@ -139,6 +139,17 @@ looks_like_fire() {  # looks_like_fire FILE PART: red clearly above blue (a blac
   read -r r g b <<<"$(colour_of "$1" "$2")"
   [ "$r" -gt 25 ] && [ "$r" -gt $((b + 20)) ]
 }
+# A new screenshot in FILE whose every PART was read and shows no fire; a
+# screenshot or a part that cannot be read is a failure, not an absence of fire.
+shows_no_fire() {  # shows_no_fire FILE PART...
+  local file=$1 part colour
+  shift
+  shoot "$file" || return 1
+  for part in "$@"; do
+    colour=$(colour_of "$file" "$part") && [[ $colour =~ ^[0-9]+\ [0-9]+\ [0-9]+$ ]] || return 1
+    ! looks_like_fire "$file" "$part" || return 1
+  done
+}
 # Waits until every PART of the screen shows fire; the last screenshot stays in FILE.
 wait_for_fire() {  # wait_for_fire FILE SECONDS PART...
   local file=$1 seconds=$2
