@@ -69,7 +69,24 @@ wine_session_begin() {
     exit 1
   fi
   export WINELOADER=$loader
-  trap 'kill $(jobs -p) 2>/dev/null; wineserver -k 2>/dev/null; rm -rf "$work"' EXIT
+  trap 'kill $(jobs -p) 2>/dev/null; restore_x11_driver; wineserver -k 2>/dev/null; rm -rf "$work"' EXIT
+}
+
+# The prefix's X11 Driver settings as they were before the session changed
+# them (x11_saved is "key" or "none"), and put back as they were at its end:
+# the next script to use the prefix must not find XRandR off.
+x11_driver='HKCU\Software\Wine\X11 Driver'
+save_x11_driver() {
+  [ -n "${x11_saved:-}" ] && return
+  x11_saved=none
+  if "$loader" reg export "$x11_driver" "Z:$(tr / '\\' <<<"$work/x11-driver.reg")" /y >/dev/null 2>&1; then x11_saved=key; fi
+}
+restore_x11_driver() {
+  [ -n "${x11_saved:-}" ] || return 0
+  reg delete "$x11_driver" /f
+  [ "$x11_saved" = key ] && reg import "Z:$(tr / '\\' <<<"$work/x11-driver.reg")"
+  wineserver -k 2>/dev/null
+  wineserver -w 2>/dev/null
 }
 
 # wine_display [SCREEN...]: a display of the SCREENs for the session, in place
@@ -100,6 +117,7 @@ wine_display() {
   # window goes (it would wait two seconds for each). Several screens come from
   # Xinerama, which Wine reads only with XRandR off.
   "$loader" wineboot -i >/dev/null 2>&1
+  save_x11_driver
   reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f
   if [ ${#screens[@]} -gt 1 ]; then
     reg add 'HKCU\Software\Wine\X11 Driver' /v UseXRandR /t REG_SZ /d N /f
