@@ -7,16 +7,14 @@
 # turbulence map (built from an empty cache), flaming text and New Year scene.
 # Each run on each Windows build is one check; an i686 build on a machine that
 # cannot run 32-bit programs is a skipped one. Prints
-# "cross-platform-hashes: N passed, N failed, N skipped".
+# "cross-platform-hashes: N passed, N failed" (", N skipped" after it when some were).
 set -uo pipefail
 cd "$(dirname "$0")/.."
 runs=(
   "--size 200x150 --frames 160 --seed 42 --set TransitionOn=0 --set OlympicRings=0 --set FireWorkCount=10 --set FadeScreen=2 --set CycleColors=1 --hash"
   "--size 240x180 --frames 400 --seed 11 --set FireText=Emberlux --set FireTextBurnType=0 --hash"
 )
-passed=0
-failed=0
-skipped=0
+source scripts/lib/checks.sh
 for run in "${runs[@]}"; do
   read -r -a args <<<"$run"
   cache=$(mktemp -d)
@@ -27,18 +25,14 @@ for run in "${runs[@]}"; do
     output=$(scripts/wine-run.sh "build/$arch/tools/frames/emberlux-frames.exe" "${args[@]}" --cache-dir "$cache" 2>/dev/null)
     code=$?
     if [ "$code" = 125 ]; then
-      skipped=$((skipped + 1))
-      echo "skipped 1 check: $arch for: $run (this machine cannot run 32-bit programs)"
+      count_skip 1 "$arch for: $run (this machine cannot run 32-bit programs)"
     elif [ "$code" != 0 ] || [ "$output" != "$reference" ]; then
-      failed=$((failed + 1))
-      echo "FAILED: $arch differs from Linux for: $run"
+      count_fail "$arch differs from Linux for: $run"
       diff <(echo "$reference") <(echo "$output") | head -5
     else
-      passed=$((passed + 1))
-      echo "ok: $arch matches Linux ($(echo "$output" | wc -l) frames of: $run)"
+      count_pass 1 "$arch matches Linux ($(echo "$output" | wc -l) frames of: $run)"
     fi
   done
   rm -rf "$cache"
 done
-echo "cross-platform-hashes: $passed passed, $failed failed, $skipped skipped"
-[ "$failed" = 0 ]
+checks_end cross-platform-hashes

@@ -6,7 +6,7 @@
 # programs at all; a 64-bit program that cannot start, or a file that is
 # missing or not a Windows program, is an error.
 set -euo pipefail
-source "$(dirname "$0")/wine-env.sh"
+source "$(dirname "$0")/lib/wine.sh"
 exe=$1
 shift
 wine_test_prefix

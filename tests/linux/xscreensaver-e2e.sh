@@ -20,7 +20,7 @@ source tests/linux/session.sh
 session_begin xscreensaver-e2e
 
 if ! command -v xscreensaver >/dev/null; then
-  check "xscreensaver is installed" 1
+  check 1 "xscreensaver is installed"
   session_end
 fi
 
@@ -33,7 +33,7 @@ cleanup() {
     wait_until 10 eval "! pgrep -u $made_user >/dev/null"
     userdel "$made_user" 2>/dev/null
   fi
-  for pid in "${servers[@]}"; do kill "$pid" 2>/dev/null; done
+  stop_x_servers
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -45,7 +45,7 @@ if [ "$(id -u)" = 0 ]; then
   done
   user=emberlux-e2e-$$
   useradd --system --home-dir "$home" --create-home --shell /bin/sh "$user" ||
-    { check "an unprivileged user for the daemon" 1; session_end; }
+    { check 1 "an unprivileged user for the daemon"; session_end; }
   made_user=$user
   as_user() { runuser -u "$user" -- env DISPLAY="$DISPLAY" HOME="$home" "$@"; }
 else
@@ -75,7 +75,7 @@ as_user xscreensaver --no-splash --verbose >"$work/daemon.log" 2>&1 &
 daemon_runner=$!
 wait_until 30 eval 'as_user xscreensaver-command -time >/dev/null 2>&1'
 daemon=$(pgrep -u "$user" -x xscreensaver | head -n 1)
-[ -n "$daemon" ]; check "the daemon runs as $user" $?
+[ -n "$daemon" ]; check $? "the daemon runs as $user"
 
 as_user xscreensaver-command -activate >/dev/null 2>&1
 pid=
@@ -83,12 +83,12 @@ started() {
   pid=$(pgrep -u "$user" -f "^$saver --root" | head -n 1)
   [ -n "$pid" ]
 }
-wait_until 30 started; check "-activate starts emberlux --root" $?
-wait_for_fire "$work/active.png" 30 512x256+512+512; check "its fire burns on the blanked screen" $?
+wait_until 30 started; check $? "-activate starts emberlux --root"
+wait_for_fire "$work/active.png" 30 512x256+512+512; check $? "its fire burns on the blanked screen"
 read -r lr lg lb <<<"$(region_colour "$work/active.png" 400x300+50+50)"
 read -r rr rg rb <<<"$(region_colour "$work/active.png" 400x300+574+50)"
 [ $((lr + lg + lb)) -gt $((rr + rg + rb + 240)) ]
-check "the desktop the daemon saved shows behind the fire" $? "(left $lr $lg $lb, right $rr $rg $rb)"
+check $? "the desktop the daemon saved shows behind the fire" "(left $lr $lg $lb, right $rr $rg $rb)"
 
 as_user xscreensaver-command -deactivate >/dev/null 2>&1
 ended() {
@@ -96,7 +96,7 @@ ended() {
   state=$(ps -o stat= -p "$pid" 2>/dev/null)
   [ -z "$state" ] || [ "${state:0:1}" = Z ]
 }
-[ -n "$pid" ] && wait_until 10 ended; check "-deactivate ends its process" $?
+[ -n "$pid" ] && wait_until 10 ended; check $? "-deactivate ends its process"
 [ "$failed" = 0 ] || { echo "the daemon's log:"; cat "$work/daemon.log"; }
 
 session_end

@@ -25,7 +25,7 @@ run_on_two() {  # run_on_two PRIMARY OTHER MONITORS WINDOWS
   [ "$listed" = "monitors 2 $3 " ]; check $? "Windows sees the two monitors ($listed)"
   clear_settings
   run_until_fire "$work/both.png" "$first_low" "$second_low"
-  check $? "/s shows fire on both monitors" "($(colour_of "$work/both.png" "$first_low"); $(colour_of "$work/both.png" "$second_low"))"
+  check $? "/s shows fire on both monitors" "($(region_colour "$work/both.png" "$first_low"); $(region_colour "$work/both.png" "$second_low"))"
   shown=$(probe windows | tr '\n' ' ')
   [ "$shown" = "$4 " ]; check $? "one window covers each monitor and takes input ($shown)"
 }
@@ -38,8 +38,8 @@ own_fires() {  # own_fires SCREENSHOT PRIMARY OTHER: the counts in $own_detail
   convert "$1" -crop "$3" +repage "$work/other.png" &&
     convert "$1" -crop "$size+${2#*+}" +repage "$work/corner.png" &&
     convert "$1" -crop "$2" +repage -resize "$size!" "$work/scaled.png" || { own_detail="no pictures"; return 1; }
-  as_is=$(compare -metric AE -fuzz 15% "$work/corner.png" "$work/other.png" null: 2>&1)
-  scaled=$(compare -metric AE -fuzz 15% "$work/scaled.png" "$work/other.png" null: 2>&1)
+  as_is=$(differing_pixels "$work/corner.png" "$work/other.png" 15%)
+  scaled=$(differing_pixels "$work/scaled.png" "$work/other.png" 15%)
   own_detail="$as_is and $scaled pixels differ"
   [[ ${as_is%.*} =~ ^[0-9]+$ ]] && [[ ${scaled%.*} =~ ^[0-9]+$ ]] && [ "${as_is%.*}" -gt 10000 ] && [ "${scaled%.*}" -gt 10000 ]
 }
@@ -63,11 +63,11 @@ echo "== each monitor's own part of the desktop"
 # fire mixes the grey levels of what it photographed into its dark parts.
 "$loader" "$probe_exe" backdrop 0,0,800,600,ffffff 800,0,640,480,000000 >"$work/backdrop.log" 2>&1 &
 backdrop=$!
-wait_until 30 eval 'shoot "$work/desktop.png" && [ "$(brightness_of "$work/desktop.png" 700x150+50+50)" -gt 200 ]'
+wait_until 30 eval 'screenshot "$work/desktop.png" && [ "$(brightness_of "$work/desktop.png" 700x150+50+50)" -gt 200 ]'
 set_values FadeScreen=100 PaperBurn=0 FireWorkCount=0 FireBallCount=0
 run_until_fire "$work/through.png" $first_low $second_low
 parts() {
-  shoot "$work/through.png" || return 1
+  screenshot "$work/through.png" || return 1
   first_left=$(brightness_of "$work/through.png" 300x150+50+50)
   first_right=$(brightness_of "$work/through.png" 300x150+450+50)
   second=$(brightness_of "$work/through.png" 540x150+850+50)
@@ -85,12 +85,12 @@ clear_settings
 xdotool mousemove 1100 240
 run_until_fire "$work/click.png" $first_low $second_low
 probe click 1100 240
-wait_exit 10; check $? "a click on the second monitor ends the run"
+wait_exit "$saver" 10; check $? "a click on the second monitor ends the run"
 run_until_fire "$work/move.png" $first_low $second_low
 past_start
 probe mouse 1100 240
 probe mouse 1116 240
-wait_exit 10; check $? "moving the mouse 16 pixels on the second monitor ends the run"
+wait_exit "$saver" 10; check $? "moving the mouse 16 pixels on the second monitor ends the run"
 
 echo "== the password on two monitors"
 # "ember", stored scrambled.
@@ -107,7 +107,7 @@ check $? "the dialog is centred on the primary monitor (at $centre)"
 animates $first_low && animates $second_low; check $? "both monitors keep burning under the dialog"
 type_into "$ask" ember
 press "$ask" Return
-wait_exit 10; check $? "the password ends the run"
+wait_exit "$saver" 10; check $? "the password ends the run"
 
 echo "== the second monitor on the left, at negative coordinates"
 run_on_two 800x600+640+0 640x480+0+0 "monitor 0 0 800 600 primary monitor -640 0 0 480" "-640 0 0 480 0 0 800 600"
