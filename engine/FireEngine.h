@@ -60,6 +60,7 @@ public:
     // two buffers when the turbulence remaps it.
     const std::uint8_t* FireFieldData() const { return m_FireField.data(); }
     const std::uint8_t* BackgroundLayerData() const { return m_BackgroundLayer.data(); }
+    const std::vector<Firework>& Fireworks() const { return m_Fireworks; }
 
 private:
     void ReadSettings(const SettingsReader& settings);

@@ -29,8 +29,12 @@ present_loop=build/win-x86_64/tests/PresentLoop.exe
   cmake --preset win-x86_64 >/dev/null &&
     cmake --build build/win-x86_64 --target Emberlux PresentLoop -j"$(nproc)" >/dev/null
 } || exit 1
-export WINEDEBUG=-all WINEPREFIX=$PWD/build/measure-wine WINELOADER=/usr/lib/wine/wine64
-wine=/usr/lib/wine/wine64
+source scripts/lib/display.sh
+source scripts/lib/pictures.sh
+source scripts/lib/wine.sh
+WINELOADER=$(wine_loader_of "$scr") || exit 1
+export WINEDEBUG=-all WINEPREFIX=$PWD/build/measure-wine WINELOADER
+wine=$WINELOADER
 ticks=$(getconf CLK_TCK)
 
 # The wineserver of our prefix (others may run beside it on the machine).
@@ -55,21 +59,16 @@ sample() {  # sample LABEL PROGRAM_PID XSERVER_PID WINESERVER_PID
 }
 
 measure() {  # measure WxH DIRECTX (1 as a new installation, 0 for DirectX mode off)
-  local size=$1 directx=$2 mode='new installation' number xvfb saver
+  local size=$1 directx=$2 mode='new installation' xvfb saver
   [ "$directx" = 1 ] || mode='DirectX off'
-  number=$(mktemp)
-  Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$number" >/dev/null 2>&1 &
-  xvfb=$!
-  for _ in $(seq 50); do [ -s "$number" ] && break; sleep 0.1; done
-  export DISPLAY=:$(cat "$number")
-  rm -f "$number"
+  start_xvfb "$size" || return 1
+  xvfb=$x_pid
+  export DISPLAY=$x_display
   wineserver -k 2>/dev/null; wineserver -w 2>/dev/null
-  "$wine" wineboot -i >/dev/null 2>&1
-  "$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
-  "$wine" reg add 'HKCU\Software\Wine\Drivers' /v Audio /t REG_SZ /d '' /f >/dev/null 2>&1
-  "$wine" reg delete 'HKCU\Software\Norvane' /f >/dev/null 2>&1
-  [ "$directx" = 1 ] ||
-    "$wine" reg add 'HKCU\Software\Norvane\Emberlux!\Presets' /v UseDirectX /t REG_DWORD /d 0 /f >/dev/null 2>&1
+  wine_boot_prefix
+  reg add 'HKCU\Software\Wine\Drivers' /v Audio /t REG_SZ /d '' /f
+  reg delete 'HKCU\Software\Norvane' /f
+  [ "$directx" = 1 ] || reg add 'HKCU\Software\Norvane\Emberlux!\Presets' /v UseDirectX /t REG_DWORD /d 0 /f
   "$wine" "$scr" /s >/dev/null 2>&1 &
   saver=$!
   # The first run at a field size builds its turbulence map; measure once it
@@ -105,26 +104,23 @@ measure() {  # measure WxH DIRECTX (1 as a new installation, 0 for DirectX mode 
 
 # An unpaced native saver in the root window of a 1920x1080 display.
 measure_native() {  # measure_native NAME PROGRAM ARGS...
-  local name=$1 number xvfb program t0 t1
+  local name=$1 xvfb program t0 t1
   shift
-  number=$(mktemp)
-  Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp 3>"$number" >/dev/null 2>&1 &
-  xvfb=$!
-  for _ in $(seq 50); do [ -s "$number" ] && break; sleep 0.1; done
-  DISPLAY=:$(cat "$number") "$@" >/dev/null 2>&1 &
+  start_xvfb 1920x1080 || return 1
+  xvfb=$x_pid
+  DISPLAY=$x_display "$@" >/dev/null 2>&1 &
   program=$!
   sleep 3
   t0=$(cpu_ticks "$program")
   sleep "$seconds"
   t1=$(cpu_ticks "$program")
-  DISPLAY=:$(cat "$number") import -window root -crop 400x120+0+0 "build/measure-cpu/$name-top.png" 2>/dev/null
-  DISPLAY=:$(cat "$number") import -window root -crop 400x120+0+960 "build/measure-cpu/$name-bottom.png" 2>/dev/null
+  DISPLAY=$x_display screenshot "build/measure-cpu/$name-top.png" 400x120+0+0
+  DISPLAY=$x_display screenshot "build/measure-cpu/$name-bottom.png" 400x120+0+960
   printf '%-12s 1920x1080  unpaced, %s of one core; its frame rate: build/measure-cpu/%s-*.png\n' "$name" \
     "$(share $((t1 - t0)))" "$name"
   kill "$program" 2>/dev/null
   kill "$xvfb" 2>/dev/null
   wait 2>/dev/null
-  rm -f "$number"
 }
 
 echo "cpu: $(lscpu | sed -n 's/^Model name: *//p'), $(nproc) cores"

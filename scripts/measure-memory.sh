@@ -32,14 +32,14 @@ bare_loop=$build/tests/PresentLoop.exe
 [ -f "$scr" ] && [ -f "$driver" ] && [ -f "$bare_loop" ] || { echo "measure-memory: build $build first"; exit 1; }
 
 export EMBERLUX_TEST_WINEPREFIX=$PWD/build/measure-memory-wine
-source tests/win32/wine-session.sh
+source scripts/lib/wine-session.sh
 wine_session_begin measure-memory "$scr" 3
 wine_display 1920x1080+0+0
 drive() { "$loader" "$driver" "$@" >/dev/null 2>>"$work/driver.log"; }
 resident_kb() { awk '$1 == "VmRSS:" {print $2}' "/proc/$saver/status" 2>/dev/null; }
 # Prints the sizes and counts the check: at most 2 MB more at the end than
 # at the start (and than ALLOWED_KB, what the system itself grows by).
-compare() {  # compare WHAT BEFORE_KB AFTER_KB [ALLOWED_KB]
+compare_sizes() {  # compare_sizes WHAT BEFORE_KB AFTER_KB [ALLOWED_KB]
   local growth=$(($3 - $2))
   [ -n "$2" ] && [ -n "$3" ] && [ "$growth" -le $((2048 + ${4:-0})) ]
   check $? "$1: $(($2 / 1024)) MB, then $(($3 / 1024)) MB ($growth kB more)"
@@ -58,7 +58,7 @@ echo "== a full-screen run of $minutes minutes ($mode)"
 start_saver /s
 sizes_over_the_run
 probe key >/dev/null
-wait_exit 10
+wait_exit "$saver" 10
 allowed=0
 if [ "$mode" = directx ]; then
   saver_first=$first saver_last=$last
@@ -66,12 +66,12 @@ if [ "$mode" = directx ]; then
   saver=$!
   sizes_over_the_run
   xdotool key space
-  wait_exit 10 >/dev/null || kill "$saver" 2>/dev/null
+  wait_exit "$saver" 10 >/dev/null || kill "$saver" 2>/dev/null
   allowed=$((last - first))
   echo "   a bare DirectDraw loop as long: $((first / 1024)) MB, then $((last / 1024)) MB ($allowed kB more)"
   first=$saver_first last=$saver_last
 fi
-compare "resident size after 1 and after $minutes minutes" "$first" "$last" "$allowed"
+compare_sizes "resident size after 1 and after $minutes minutes" "$first" "$last" "$allowed"
 
 echo "== the configuration sheet"
 start_saver /c
@@ -82,7 +82,7 @@ for ((i = 1; i <= cycles; i++)); do
   drive click panel 1021
   [ $i = "$warm_up" ] && first=$(resident_kb)
 done
-compare "live preview on and off $cycles times" "$first" "$(resident_kb)"
+compare_sizes "live preview on and off $cycles times" "$first" "$(resident_kb)"
 
 drive command panel 1947
 "$loader" "$driver" answer "Save preset as..." "Second" >/dev/null 2>>"$work/driver.log"
@@ -91,7 +91,7 @@ for ((i = 1; i <= cycles; i++)); do
   drive select panel 1050 $((i % 2))
   [ $i = "$warm_up" ] && first=$(resident_kb)
 done
-compare "preset toolbar used $cycles times" "$first" "$(resident_kb)"
+compare_sizes "preset toolbar used $cycles times" "$first" "$(resident_kb)"
 drive cancel
-wait_exit 10
+wait_exit "$saver" 10
 wine_session_end

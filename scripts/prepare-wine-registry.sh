@@ -3,11 +3,12 @@
 # Writes values of the wrong type or size into a scratch key of the tests' Wine
 # registry for the Windows store tests (tests/win32/PreparedRegistryTest.cpp).
 set -euo pipefail
-source "$(dirname "$0")/wine-env.sh"
+source "$(dirname "$0")/lib/wine.sh"
 wine_test_prefix
+WINELOADER=$(wine_default_loader)
+export WINELOADER
 key='HKCU\Software\EmberluxTests\Prepared\Presets'
-reg() { /usr/lib/wine/wine64 reg "$@" >/dev/null; }
-reg delete 'HKCU\Software\EmberluxTests\Prepared' /f 2>/dev/null || true
+reg delete 'HKCU\Software\EmberluxTests\Prepared' /f || true
 reg add "$key" /v XRes /t REG_SZ /d hello /f
 reg add "$key" /v SparklesCount /t REG_BINARY /d 0102 /f
 reg add "$key" /v FireWorkCount /t REG_BINARY /d 0102030405060708 /f

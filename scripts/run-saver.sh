@@ -19,17 +19,16 @@ if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
   echo "Starting $saver $*; any key ends it."
   exec "$saver" "$@"
 fi
+source scripts/lib/display.sh
+source scripts/lib/pictures.sh
 shot=$(realpath -m build/saver.png)
-number=$(mktemp)
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$number" >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $xvfb 2>/dev/null; rm -f "$number"' EXIT
-for _ in $(seq 50); do [ -s "$number" ] && break; sleep 0.1; done
-export DISPLAY=:$(cat "$number")
+trap stop_x_servers EXIT
+start_xvfb 1024x768 -noreset || { echo "run-saver: Xvfb did not start"; exit 1; }
+export DISPLAY=$x_display
 SDL_AUDIODRIVER=dummy "$saver" "$@" &
 saver_pid=$!
 sleep 10
-import -window root "$shot"
+screenshot "$shot"
 xdotool key space
 wait "$saver_pid" || true
 echo "No display here: the saver ran for ten seconds in a virtual one. Its screen is in $shot"

@@ -12,13 +12,7 @@
 set -uo pipefail
 cd "$(dirname "$0")/.."
 jobs=$(nproc)
-passed=0
-failed=0
-skipped=0
-failures=()
-
-pass() { passed=$((passed + $1)); }
-fail() { failed=$((failed + 1)); failures+=("$1"); echo "FAILED: $1"; }
+source scripts/lib/checks.sh
 
 if [ "${EMBERLUX_SKIP_INSTALL:-0}" != 1 ]; then
   bash scripts/install-deps.sh || { echo "installing the build tools failed"; exit 1; }
@@ -27,46 +21,58 @@ fi
 for preset in linux-debug linux-release win-i686 win-x86_64; do
   echo "== building $preset"
   if ! { cmake --preset "$preset" >/dev/null && cmake --build "build/$preset" -j"$jobs"; }; then
-    fail "build $preset"
+    count_fail "build $preset"
   fi
 done
 
-# Runs ctest in a build folder and counts its tests.
+# Runs ctest in a build folder and counts its tests: those that skipped
+# themselves (GTEST_SKIP) are listed by ctest as "(Skipped)" and count as
+# skipped, not as passed.
 run_ctest() {
-  local label=$1 dir=$2 log status total failures
+  local label=$1 dir=$2 log status total failing skips
   echo "== $label"
   log=$(mktemp)
   (cd "$dir" && ctest --output-on-failure -j"$jobs") | tee "$log"
   status=${PIPESTATUS[0]}
   total=$(sed -n 's/.*tests passed, \([0-9]*\) tests failed out of \([0-9]*\).*/\2/p' "$log")
-  failures=$(sed -n 's/.*tests passed, \([0-9]*\) tests failed out of \([0-9]*\).*/\1/p' "$log")
-  if [ "$status" = 0 ] && [ -n "$total" ]; then pass "$total"; else fail "$label (${failures:-?} of ${total:-?} failed)"; fi
+  failing=$(sed -n 's/.*tests passed, \([0-9]*\) tests failed out of \([0-9]*\).*/\1/p' "$log")
+  skips=$(grep -c '^[[:space:]]*[0-9]* - .* (Skipped)$' "$log")
+  rm -f "$log"
+  if [ "$status" = 0 ] && [ -n "$total" ]; then
+    count_pass $((total - skips))
+    count_skip "$skips" "$label"
+  else
+    count_fail "$label (${failing:-?} of ${total:-?} failed)"
+  fi
 }
 
-# Runs a test script whose last line is "NAME: N passed, N failed", or
+# Runs a test script whose last line is "NAME: N passed, N failed" (with
+# ", N skipped" where some of its checks could not run here), or
 # "NAME: skipped N checks ..." on a machine that cannot run what it tests.
 run_script() {
-  local name=$1 label=$2 log status count
+  local name=$1 label=$2 log status count skips
   shift 2
   echo "== $label"
   log=$(mktemp)
   "$@" 2>&1 | tee "$log"
   status=${PIPESTATUS[0]}
   count=$(sed -n "s/^$name: skipped \([0-9]*\) checks.*/\1/p" "$log")
-  if [ -n "$count" ]; then skipped=$((skipped + count)); return; fi
+  skips=$(sed -n "s/^$name: [0-9]* passed, [0-9]* failed, \([0-9]*\) skipped$/\1/p" "$log")
+  if [ -n "$count" ] && [ "$status" = 0 ]; then count_skip "$count" "$label"; rm -f "$log"; return; fi
   count=$(sed -n "s/^$name: \([0-9]*\) passed.*/\1/p" "$log")
-  if [ "$status" = 0 ] && [ -n "$count" ]; then pass "$count"; else fail "$label"; fi
+  rm -f "$log"
+  if [ "$status" = 0 ] && [ -n "$count" ]; then count_pass "$count"; count_skip "${skips:-0}" "$label"; else count_fail "$label"; fi
 }
 
 echo "== the Debian package of the native saver"
-(cd build/linux-release && cpack -G DEB) || fail "the Debian package"
+(cd build/linux-release && cpack -G DEB) || count_fail "the Debian package"
 
 run_ctest "Linux unit tests (AddressSanitizer, UndefinedBehaviorSanitizer)" build/linux-debug
 
 if cmake --preset linux-tsan >/dev/null && cmake --build --preset linux-tsan -j"$jobs"; then
   run_ctest "the threads' tests (ThreadSanitizer)" build/linux-tsan
 else
-  fail "build linux-tsan"
+  count_fail "build linux-tsan"
 fi
 
 # Every input the world controls, fuzzed for a bounded time.
@@ -75,33 +81,39 @@ log=$(mktemp)
 bash scripts/fuzz.sh "$EMBERLUX_FUZZ_SECONDS" 2>&1 | tee "$log"
 status=${PIPESTATUS[0]}
 count=$(sed -n 's/^fuzz: \([0-9]*\) targets, 0 crashes$/\1/p' "$log")
-if [ "$status" = 0 ] && [ -n "$count" ]; then pass "$count"; else fail "fuzzing"; fi
+if [ "$status" = 0 ] && [ -n "$count" ]; then count_pass "$count"; else count_fail "fuzzing"; fi
 
 # Windows unit tests under Wine; a machine without 32-bit support skips i686
-# (the same tests as x86_64's, counted as skipped).
+# (the same tests as x86_64's, counted as skipped). Tests that skip themselves
+# count as skipped.
 windows_count=0
-bash scripts/prepare-wine-registry.sh || fail "preparing Wine's registry"
+bash scripts/prepare-wine-registry.sh || count_fail "preparing Wine's registry"
 for arch in win-x86_64 win-i686; do
   exe=build/$arch/tests/emberlux_tests.exe
   echo "== Windows unit tests ($arch) under Wine"
   log=$(mktemp)
   scripts/wine-run.sh "$exe" --gtest_brief=1 2>&1 | tr -d '\r' | tee "$log"
   status=${PIPESTATUS[0]}
+  count=$(sed -n 's/^\[  PASSED  \] \([0-9]*\) tests\?\..*/\1/p' "$log")
+  skips=$(sed -n 's/^\[  SKIPPED \] \([0-9]*\) tests\?,.*/\1/p' "$log")
+  rm -f "$log"
   if [ "$status" = 125 ]; then
-    echo "skipped: $arch tests need a machine that runs 32-bit programs"
-    skipped=$((skipped + windows_count))
+    count_skip "$windows_count" "the $arch tests, this machine cannot run 32-bit programs"
     continue
   fi
-  count=$(sed -n 's/^\[  PASSED  \] \([0-9]*\) tests\?\..*/\1/p' "$log")
-  if [ "$status" = 0 ] && [ -n "$count" ]; then pass "$count"; windows_count=$count; else fail "Windows unit tests ($arch)"; fi
+  if [ "$status" = 0 ] && [ -n "$count" ]; then
+    count_pass "$count"
+    count_skip "${skips:-0}" "the $arch tests"
+    windows_count=$((count + ${skips:-0}))
+  else
+    count_fail "Windows unit tests ($arch)"
+  fi
 done
 
 echo "== licence lines"
-if bash scripts/check-licence-headers.sh; then pass 1; else fail "a licence line in every source file"; fi
+if bash scripts/check-licence-headers.sh; then count_pass 1; else count_fail "a licence line in every source file"; fi
 
-bash scripts/check-cross-platform-hashes.sh
-hash_status=$?
-if [ "$hash_status" = 0 ]; then pass 1; else fail "identical frames on every build"; fi
+run_script cross-platform-hashes "identical frames on every build" bash scripts/check-cross-platform-hashes.sh
 
 # The saver and its configuration sheet end to end under Wine in a virtual
 # display, and the tests of its windows; a machine that cannot run 32-bit

@@ -13,29 +13,28 @@ fi
 cmake --preset win-x86_64 >/dev/null
 cmake --build build/win-x86_64 -j"$(nproc)" --target Emberlux >/dev/null
 scr=build/win-x86_64/saver/win32/Emberlux.scr
-export WINEDEBUG=-all WINEPREFIX=${WINEPREFIX:-$HOME/.wine-emberlux} WINELOADER=/usr/lib/wine/wine64
-source scripts/wine-env.sh
+source scripts/lib/display.sh
+source scripts/lib/pictures.sh
+source scripts/lib/wine.sh
+WINELOADER=$(wine_loader_of "$scr")
+export WINEDEBUG=-all WINEPREFIX=${WINEPREFIX:-$HOME/.wine-emberlux} WINELOADER
 wine_quiet_audio
 # A Wine session left from another display would not show our window on this one.
 wineserver -k 2>/dev/null || true
 wineserver -w 2>/dev/null || true
 if [ -n "${DISPLAY:-}" ]; then
   echo "Starting $scr $switch; press any key to end it."
-  exec /usr/lib/wine/wine64 "$scr" "$switch"
+  exec "$WINELOADER" "$scr" "$switch"
 fi
 shot=$(realpath -m build/saver.png)
-number=$(mktemp)
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$number" >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $xvfb 2>/dev/null; wineserver -k 2>/dev/null; rm -f "$number"' EXIT
-for _ in $(seq 50); do [ -s "$number" ] && break; sleep 0.1; done
-export DISPLAY=:$(cat "$number")
-/usr/lib/wine/wine64 wineboot -i >/dev/null 2>&1
-/usr/lib/wine/wine64 reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
-/usr/lib/wine/wine64 "$scr" "$switch" &
+trap 'stop_x_servers; wineserver -k 2>/dev/null' EXIT
+start_xvfb 1024x768 || { echo "run-windows-saver: Xvfb did not start"; exit 1; }
+export DISPLAY=$x_display
+wine_boot_prefix
+"$WINELOADER" "$scr" "$switch" &
 saver=$!
 sleep 10
-import -window root "$shot"
+screenshot "$shot"
 xdotool key space
 wait "$saver" || true
 echo "No display here: the saver ran for ten seconds in a virtual one. Its screen is in $shot"

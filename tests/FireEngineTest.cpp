@@ -137,12 +137,25 @@ TEST(FireEngine, CyclingColoursChangesThePaletteEveryFrame) {
 TEST(FireEngine, ZeroBurstBoundsLaunchRocketsWithOneBall) {
     auto run = FreshRun();
     CFireEngine engine(*run);
-    Settings settings = QuietSettings(80, 60);
+    // Tall enough for slow rockets to burst before they leave the field.
+    Settings settings = QuietSettings(80, 240);
+    settings.SetInt(SettingId::FireWorkCount, 10);
     settings.SetInt(SettingId::FireBallInFireWorkMax, 0);
     settings.SetInt(SettingId::FireBallInFireWorkMin, 0);
     settings.SetInt(SettingId::SparklesCount, -5);
     ASSERT_EQ(engine.Create(settings), 1);
-    for (int k = 0; k < 400; ++k) ASSERT_EQ(engine.Step(), 1);
+    int launched = 0, burst = 0;
+    for (int k = 0; k < 400; ++k) {
+        ASSERT_EQ(engine.Step(), 1);
+        for (const Firework& firework : engine.Fireworks()) {
+            if (firework.IsIdle()) continue;
+            ASSERT_EQ(firework.Balls().size(), 1u) << "frame " << k;
+            launched += firework.Timer() > 0;
+            burst += firework.Timer() < 0;
+        }
+    }
+    EXPECT_GT(launched, 0) << "rockets rise";
+    EXPECT_GT(burst, 0) << "and burst into their one ball";
 }
 
 namespace {

@@ -33,8 +33,33 @@ TEST(FrameRateOverlay, TextIsInkOnABoxAndStaysInsideTheFrame) {
     EXPECT_GT(ink, 20) << "two eights are drawn";
     EXPECT_GT(paper, ink);
     EXPECT_EQ(pixels[0], 0x11111111u) << "the box starts at (2, 1)";
-    // Text running off every edge of a tiny frame draws only what fits.
-    std::vector<std::uint32_t> tiny(3 * 3, 0);
-    DrawOverlayText(tiny.data(), 3, 3, 3 * 4, -5, -5, 3, "fps 99.9");
-    DrawFrameRate(tiny.data(), 3, 3, 3 * 4, 40.0);
+}
+
+TEST(FrameRateOverlay, TextRunningOffEveryEdgeOfATinyFrameDrawsWhatFallsInsideAndNothingElse) {
+    // The text unclipped in a large frame, its box's corner at (20, 20).
+    constexpr int kLarge = 200;
+    std::vector<std::uint32_t> large(kLarge * kLarge, 0x11111111u);
+    DrawOverlayText(large.data(), kLarge, kLarge, kLarge * 4, 20, 20, 3, "fps 99.9");
+    // The same text with its corner at (-14, -18) of a 3 x 3 frame, which lies
+    // in a 7 x 7 block of guard pixels: the frame shows the large frame's
+    // pixels from (34, 38) on (the stem of the "f" and the box left of it),
+    // and no guard pixel changes.
+    constexpr int kBlock = 7, kGuard = 0x22222222;
+    std::vector<std::uint32_t> block(kBlock * kBlock, kGuard);
+    std::uint32_t* tiny = block.data() + 2 * kBlock + 2;
+    DrawOverlayText(tiny, 3, 3, kBlock * 4, -14, -18, 3, "fps 99.9");
+    int ink = 0;
+    for (int y = 0; y < kBlock; ++y)
+        for (int x = 0; x < kBlock; ++x) {
+            const bool inside = x >= 2 && x < 5 && y >= 2 && y < 5;
+            const std::uint32_t expected = inside ? large[(38 + y - 2) * kLarge + 34 + x - 2] : kGuard;
+            EXPECT_EQ(block[y * kBlock + x], expected) << "at (" << x - 2 << ", " << y - 2 << ") of the frame";
+            ink += inside && block[y * kBlock + x] == 0xFFFFFFFFu;
+        }
+    EXPECT_GT(ink, 0) << "part of a letter falls inside";
+    EXPECT_LT(ink, 9) << "and part of the box around it";
+    // The frame rate's box starts at (4, 4), beyond the frame: nothing changes.
+    const std::vector<std::uint32_t> before = block;
+    DrawFrameRate(tiny, 3, 3, kBlock * 4, 40.0);
+    EXPECT_EQ(block, before);
 }

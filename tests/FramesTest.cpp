@@ -34,9 +34,7 @@ std::string HashLines(const std::string& line) {
     FramesOptions options;
     std::string error;
     EXPECT_TRUE(Parse(line, options, error)) << error;
-    // Tests run in parallel processes: each writes a file of its own.
-    const std::string path = testing::TempDir() + "emberlux-hashes-" +
-                             testing::UnitTest::GetInstance()->current_test_info()->name() + ".txt";
+    const std::string path = FreshTestFolder("hashes") + "hashes.txt";
     std::FILE* out = std::fopen(path.c_str(), "wb");
     EXPECT_NE(out, nullptr);
     EXPECT_EQ(RunFrames(options, out), 0);

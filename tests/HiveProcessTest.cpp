@@ -7,11 +7,13 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <dirent.h>
 #include <fstream>
 #include <random>
+#include <sched.h>
 #include <sstream>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -38,6 +40,16 @@ int TemporaryFiles(const std::string& folder) {
         if (std::string(entry->d_name).find(".tmp.") != std::string::npos) ++count;
     if (listing) closedir(listing);
     return count;
+}
+
+// Waits until a save in `folder` is under way (it has a temporary file), for
+// at most ten seconds; false when none began.
+bool WaitForTemporaryFile(const std::string& folder) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (TemporaryFiles(folder) == 0)
+        if (std::chrono::steady_clock::now() > deadline) return false;
+        else sched_yield();
+    return true;
 }
 
 // A settings tree of many presets, far larger than a real one, so that a save
@@ -86,6 +98,7 @@ TEST_F(HiveProcesses, AWriterKilledAtAnyMomentLeavesTheOldOrTheNewHive) {
     std::mt19937 random(std::random_device{}());
     std::uint32_t counter = 0;  // the last value known to be saved
     int killedWhileSaving = 0;
+    bool savesSeen = true;  // no longer waited for once one never came
     for (int kill = 0; kill < 200; ++kill) {
         int ready[2], go[2];
         ASSERT_EQ(pipe(ready), 0);
@@ -108,6 +121,9 @@ TEST_F(HiveProcesses, AWriterKilledAtAnyMomentLeavesTheOldOrTheNewHive) {
         EXPECT_EQ(TemporaryFiles(m_sFolder), 0) << "a save leaves the temporary files of killed writers, kill " << kill;
         ASSERT_EQ(write(go[1], &byte, 1), 1);
         usleep(std::uniform_int_distribution<useconds_t>(0, 20000)(random));
+        // Every second kill waits for a save under way, so that many land in
+        // the middle of one however fast the storage makes a save.
+        if (kill % 2 && savesSeen) savesSeen = WaitForTemporaryFile(m_sFolder);
         ::kill(writer, SIGKILL);
         close(ready[0]);
         close(go[1]);
@@ -128,6 +144,7 @@ TEST_F(HiveProcesses, AWriterKilledAtAnyMomentLeavesTheOldOrTheNewHive) {
     }
     std::printf("[ figures  ] 200 writers killed, %d of them while saving; %u saves in all\n", killedWhileSaving,
                 static_cast<unsigned>(counter));
+    EXPECT_GE(killedWhileSaving, 50) << "too few kills landed in the middle of a save to test it";
 }
 
 TEST_F(HiveProcesses, TwoWritersSavingAtOnceLoseNoUpdate) {

@@ -7,12 +7,16 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <cstdint>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <memory>
+#include <random>
 #include <sstream>
 #include <string>
+#include <system_error>
 #include <vector>
 
 // What a run's engines share as a new run starts it: the generator seeded and
@@ -47,14 +51,59 @@ inline std::string ReadWholeFile(const std::string& path) {
     return text.str();
 }
 
-// An empty folder of this test's own under the test temporary directory.
-inline std::string FreshTestFolder(const std::string& purpose) {
-    const std::string folder = testing::TempDir() + "emberlux-" + purpose + "-" +
-                               testing::UnitTest::GetInstance()->current_test_info()->name() + "/";
+namespace test_support {
+// The folders FreshTestFolder made, removed with all they hold when the test
+// program ends.
+class MadeFolders {
+public:
+    ~MadeFolders() {
+        std::error_code ignored;
+        for (const std::string& folder : m_Folders) std::filesystem::remove_all(folder, ignored);
+    }
+    void Add(const std::string& folder) { m_Folders.push_back(folder); }
+
+private:
+    std::vector<std::string> m_Folders;
+};
+
+inline MadeFolders& Made() {
+    static MadeFolders folders;
+    return folders;
+}
+
+// Makes a new folder named `stem` and six more characters, as mkdtemp does;
+// false when none could be made.
+inline bool MakeUniqueFolder(std::string& stem) {
 #ifdef _WIN32
-    std::system(("rmdir /s /q \"" + folder + "\" 2>nul & mkdir \"" + folder + "\"").c_str());
+    std::random_device random;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const std::string candidate = stem + std::to_string(100000 + random() % 900000);
+        std::error_code error;
+        if (std::filesystem::create_directory(candidate, error)) {
+            stem = candidate;
+            return true;
+        }
+    }
+    return false;
 #else
-    std::system(("rm -rf '" + folder + "' && mkdir -p '" + folder + "'").c_str());
+    stem += "XXXXXX";
+    return mkdtemp(&stem[0]) != nullptr;
 #endif
-    return folder;
+}
+}  // namespace test_support
+
+// A new empty folder of this test's own under the test temporary directory,
+// which no other test and no other run on the machine shares; it goes when
+// the test program ends.
+inline std::string FreshTestFolder(const std::string& purpose) {
+    std::string name = purpose + "-" + testing::UnitTest::GetInstance()->current_test_info()->name();
+    for (char& c : name)
+        if (!std::isalnum(static_cast<unsigned char>(c))) c = '-';  // parameterised tests are named "Name/1"
+    std::string folder = testing::TempDir() + "emberlux-" + name + "-";
+    if (!test_support::MakeUniqueFolder(folder)) {
+        ADD_FAILURE() << "cannot make a test folder " << folder;
+        return folder;
+    }
+    test_support::Made().Add(folder);
+    return folder + "/";
 }

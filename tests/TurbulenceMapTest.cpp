@@ -139,7 +139,7 @@ TEST(TurbulenceCache, AnUnwritableFolderStillGivesAMap) {
     const int W = 16, H = 8;
     std::vector<int> map = Identity(W * H);
     auto run = FreshRun(6);
-    EXPECT_EQ(BuildOrLoadTurbulenceMap(*run, map.data(), W, H, testing::TempDir() + "no-such-folder/deeper/", nullptr), 1);
+    EXPECT_EQ(BuildOrLoadTurbulenceMap(*run, map.data(), W, H, FreshTestFolder("cache") + "no-such-folder/deeper/", nullptr), 1);
     EXPECT_NE(map, Identity(W * H));
 }
 

@@ -1,78 +1,26 @@
 # SPDX-License-Identifier: GPL-2.0-or-later
 # Sourced by the native saver's end-to-end scripts: a virtual X display of
-# their own, pictures of its screen, and the bookkeeping of the checks.
+# their own, and the bookkeeping of the checks (scripts/lib).
 #   session_begin NAME          starts Xvfb; $work is a scratch folder
 #   monitors_begin              starts a nested display with two monitors side by
 #                               side (800x600 and 640x480) and makes it $DISPLAY
-#   check DESCRIPTION RESULT [DETAIL]   counts one check (RESULT 0 passes)
 #   session_end                 prints "NAME: N passed, N failed" and exits
-# Also: shot FILE, region_colour FILE GEOMETRY, looks_like_fire FILE [GEOMETRY],
-# wait_for_fire FILE SECONDS [GEOMETRY], wait_exit PID SECONDS.
+# Also what scripts/lib/checks.sh, waiting.sh, display.sh and pictures.sh
+# give; fire is red above 60 and above blue by more than 30.
+source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/lib/checks.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/lib/display.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/lib/pictures.sh"
+fire_red=60
+fire_margin=30
 
-check() {
-  if [ "$2" = 0 ]; then passed=$((passed + 1)); echo "ok: $1"; else failed=$((failed + 1)); echo "FAILED: $1 ${3:-}"; fi
-}
-
-shot() { import -window root "$1" 2>/dev/null; }
-
-# Mean colour of a part of a picture as "red green blue" (0..255).
-region_colour() {
-  convert "$1" -crop "$2" +repage -scale '1x1!' -format '%[fx:int(255*r)] %[fx:int(255*g)] %[fx:int(255*b)]' info:
-}
-
-# Fire: red clearly above blue and bright enough, by default in the lower third.
-looks_like_fire() {
-  local geometry=${2:-$(convert "$1" -format '%w''x%[fx:int(h/3)]+0+%[fx:int(2*h/3)]' info:)}
-  read -r r g b <<<"$(region_colour "$1" "$geometry")"
-  [ "$r" -gt 60 ] && [ "$r" -gt $((b + 30)) ]
-}
-
-wait_for_fire() {  # wait_for_fire FILE SECONDS [GEOMETRY]: the last screenshot stays in FILE
-  local deadline=$((SECONDS + $2))
-  while [ $SECONDS -lt $deadline ]; do
-    shot "$1" && looks_like_fire "$1" "${3:-}" && return 0
-    sleep 0.3
-  done
-  return 1
-}
-
-# 0 when the process ended within SECONDS (fractions allowed) with exit code 0.
-wait_exit() {
-  local pid=$1 tenths
-  tenths=$(awk -v s="$2" 'BEGIN { printf "%d", s * 10 }')
-  for _ in $(seq "$tenths"); do
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.1
-  done
-  if kill -0 "$pid" 2>/dev/null; then
-    kill -9 "$pid" 2>/dev/null
-    wait "$pid" 2>/dev/null
-    return 1
-  fi
-  wait "$pid"
-}
-
-# A virtual display on a free number, which the server writes once it is ready;
-# it keeps its state when its last client leaves (a desktop picture must
-# outlive the program that painted it).
-start_display() {  # start_display FILE COMMAND...: the pid in $started
-  "${@:2}" -displayfd 3 3>"$1" >/dev/null 2>&1 &
-  started=$!
-  for _ in $(seq 100); do [ -s "$1" ] && return 0; sleep 0.1; done
-  return 1
-}
-
+# The displays keep their state when their last client leaves (-noreset): a
+# desktop picture must outlive the program that painted it.
 session_begin() {
   session_name=$1
-  passed=0
-  failed=0
-  servers=()
   work=$(mktemp -d)
-  trap 'for pid in "${servers[@]}"; do kill "$pid" 2>/dev/null; done; rm -rf "$work"' EXIT
-  start_display "$work/display" Xvfb -screen 0 1024x768x24 -nolisten tcp -noreset || { echo "$session_name: Xvfb did not start"; exit 1; }
-  servers+=("$started")
-  export DISPLAY=:$(cat "$work/display")
-  outer_display=$DISPLAY
+  trap 'stop_x_servers; rm -rf "$work"' EXIT
+  start_xvfb 1024x768 -noreset || { echo "$session_name: Xvfb did not start"; exit 1; }
+  export DISPLAY=$x_display
   # A build with sanitizers checks every memory access, but no leaks at the
   # end: the system's GL driver and D-Bus leave memory behind that no
   # suppression can name once they are unloaded, and the leak scan of a
@@ -81,16 +29,9 @@ session_begin() {
 }
 
 monitors_begin() {
-  start_display "$work/outer" Xvfb -screen 0 2000x1000x24 -nolisten tcp -noreset || return 1
-  servers+=("$started")
-  DISPLAY=:$(cat "$work/outer") start_display "$work/nested" \
-    Xephyr -screen 800x600+0+0 -screen 640x480+800+0 +xinerama -ac -nolisten tcp -noreset || return 1
-  servers+=("$started")
-  export DISPLAY=:$(cat "$work/nested")
+  start_xvfb 2000x1000 -noreset || return 1
+  DISPLAY=$x_display start_x Xephyr -screen 800x600+0+0 -screen 640x480+800+0 +xinerama -ac -noreset || return 1
+  export DISPLAY=$x_display
 }
 
-session_end() {
-  echo "$session_name: $passed passed, $failed failed"
-  [ "$failed" = 0 ]
-  exit
-}
+session_end() { checks_end "$session_name"; }

@@ -37,7 +37,7 @@ wait_value() {  # wait_value WHERE ID VALUE
 reg delete "$key" /f
 # Palette files go to a folder of this test.
 mkdir -p "$work/install/Palettes"
-install_path="Z:$(realpath "$work/install" | tr / '\\')\\"
+install_path="$(windows_path "$work/install")\\"
 reg add "$key" /v InstallPath /t REG_SZ /d "$install_path" /f
 
 echo "== the sheet and its pages"
@@ -103,12 +103,12 @@ wait_until 20 eval '[ "$(drive preview)" != none ]'; check $? "Auto-preview make
 sheet=$(window_named '^Emberlux! Screensaver')
 eval "$(xdotool getwindowgeometry --shell "${sheet:-0}")"
 preview_part=160x60+$((X + 40))+$((Y + 140))
-wait_for_fire "$work/preview.png" 30 "$preview_part"; check $? "the preview area shows fire ($(colour_of "$work/preview.png" "$preview_part"))"
+wait_for_fire "$work/preview.png" 30 "$preview_part"; check $? "the preview area shows fire ($(region_colour "$work/preview.png" "$preview_part"))"
 
 echo "== OK and Cancel"
 drive page 0
 drive ok
-wait_exit 10; check $? "OK closes the sheet"
+wait_exit "$saver" 10; check $? "OK closes the sheet"
 [ "$(stored WaveLength Night)" = 0x28 ]; check $? "OK stores the wave length 40 ($(stored WaveLength Night))"
 [ "$(stored FireBallInFireWorkMin Night)" = 0x46 ]; check $? "OK stores the firework minimum 70"
 [ "$(stored WaveSpeed Night)" = 0x32 ]; check $? "OK stores the wave speed 50"
@@ -125,7 +125,7 @@ start_sheet
 drive slider 1 1053 80
 [ "$(drive get 1 1053)" = 80 ]; check $? "the slider moves to 80"
 drive cancel
-wait_exit 10; check $? "Cancel closes the sheet"
+wait_exit "$saver" 10; check $? "Cancel closes the sheet"
 [ "$(stored WaveLength Night)" = 0x28 ]; check $? "Cancel discards the change"
 
 wine_session_end

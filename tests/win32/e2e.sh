@@ -20,11 +20,10 @@ wine_display
 
 lower_part=1024x256+0+512
 stored() { "$loader" reg query "$presets" /v "$1" 2>/dev/null | tr -d '\r' | awk -v n="$1" '$1 == n {print $3}'; }
-windows_path() { echo "Z:$(realpath -m "$1" | tr / '\\')"; }
 
 echo "== full-screen run"
 clear_settings
-run_until_fire "$work/fire.png" $lower_part; check $? "/s shows fire in the lower part of the screen" "($(colour_of "$work/fire.png" $lower_part))"
+run_until_fire "$work/fire.png" $lower_part; check $? "/s shows fire in the lower part of the screen" "($(region_colour "$work/fire.png" $lower_part))"
 animates $lower_part; check $? "/s animates"
 shown=$(probe windows | tr '\n' ' ')
 [ "$shown" = "0 0 1024 768 " ]; check $? "its window covers the screen and takes input ($shown)"
@@ -35,11 +34,12 @@ echo "== a frame drawn by a render thread"
 # can put the frame on the screen.
 "$loader" "$build/tests/ThreadDrawHost.exe" >"$work/thread-draw.log" 2>&1 &
 drawing=$!
-wait_until 30 grep -qs '^presented' "$work/thread-draw.log"
-sleep 1
-shoot "$work/thread-draw.png"
-drawn=$(colour_of "$work/thread-draw.png" 200x200+412+284)
-[ "$drawn" = "0 255 0" ]; check $? "reaches the screen while the window's thread is idle" "($drawn)"
+drawn=none
+green_on_screen() {
+  screenshot "$work/thread-draw.png" && drawn=$(region_colour "$work/thread-draw.png" 200x200+412+284) && [ "$drawn" = "0 255 0" ]
+}
+wait_until 30 grep -qs '^presented' "$work/thread-draw.log" && wait_until 10 green_on_screen
+check $? "reaches the screen while the window's thread is idle" "($drawn)"
 kill "$drawing" 2>/dev/null
 wait "$drawing" 2>/dev/null
 
@@ -53,22 +53,22 @@ probe mouse 512 384
 probe mouse 497 399
 ! wait_until 2 eval '! saver_alive'; check $? "moving the mouse 15 pixels on both axes leaves the run going"
 probe mouse 528 384
-wait_exit 10; check $? "moving it 16 pixels ends the run"
+wait_exit "$saver" 10; check $? "moving it 16 pixels ends the run"
 
 run_until_fire "$work/click.png" $lower_part
 probe click 512 384
-wait_exit 10; check $? "a click ends the run"
+wait_exit "$saver" 10; check $? "a click ends the run"
 
 run_until_fire "$work/focus.png" $lower_part
 "$loader" "$probe_exe" activate >>"$work/probe.log" 2>&1 &
 activator=$!
-wait_exit 10; check $? "another window taking the focus ends the run"
+wait_exit "$saver" 10; check $? "another window taking the focus ends the run"
 kill "$activator" 2>/dev/null
 wait "$activator" 2>/dev/null
 
 echo "== drawing through GDI"
 set_values UseDirectX=0
-run_until_fire "$work/gdi.png" $lower_part; check $? "with DirectX off the screen shows fire" "($(colour_of "$work/gdi.png" $lower_part))"
+run_until_fire "$work/gdi.png" $lower_part; check $? "with DirectX off the screen shows fire" "($(region_colour "$work/gdi.png" $lower_part))"
 end_with_key; check $? "and a key ends the run"
 
 echo "== a field smaller than the screen"
@@ -79,7 +79,7 @@ clear_settings
 set_values RenderScale=2
 corners="256x128+0+640 256x128+768+640"
 run_until_fire "$work/scaled.png" $corners
-check $? "with RenderScale 2 the fire is scaled up into both lower corners" "($(colour_of "$work/scaled.png" 256x128+768+640))"
+check $? "with RenderScale 2 the fire is scaled up into both lower corners" "($(region_colour "$work/scaled.png" 256x128+768+640))"
 end_with_key; check $? "and a key ends the run"
 
 echo "== the desktop behind the fire"
@@ -88,13 +88,13 @@ clear_settings
 # desktop's grey levels into its dark parts.
 "$loader" "$probe_exe" backdrop 0,0,512,768,ffffff 512,0,512,768,000000 >"$work/backdrop.log" 2>&1 &
 backdrop=$!
-shown() { shoot "$work/desktop.png" && [ "$(brightness_of "$work/desktop.png" 400x200+50+50)" -gt 200 ]; }
+shown() { screenshot "$work/desktop.png" && [ "$(brightness_of "$work/desktop.png" 400x200+50+50)" -gt 200 ]; }
 wait_until 30 shown; check $? "the test desktop is on the screen"
 set_values FadeScreen=100 PaperBurn=0 FireWorkCount=0 FireBallCount=0
 left=none right=none
 run_until_fire "$work/through.png" $lower_part
 shows_through() {
-  shoot "$work/through.png" || return 1
+  screenshot "$work/through.png" || return 1
   left=$(brightness_of "$work/through.png" 400x200+50+50)
   right=$(brightness_of "$work/through.png" 400x200+562+50)
   [ "$left" -gt $((right + 60)) ]
@@ -119,7 +119,7 @@ rm -f "$stop"
 wait_until 30 grep -qs '^client' "$work/here.log"
 read -r _ x y _ <<<"$(tr -d '\r' <"$work/here.log" | grep '^client')"
 wait_for_fire "$work/preview.png" 30 "240x60+$x+$((y + 120))"
-check $? "the preview window draws fire ($(colour_of "$work/preview.png" "240x60+$x+$((y + 120))"))"
+check $? "the preview window draws fire ($(region_colour "$work/preview.png" "240x60+$x+$((y + 120))"))"
 touch "$stop"
 
 echo "== password"
@@ -134,7 +134,7 @@ press "$dialog" Return
 probe texts 'Emberlux!' | grep -qx 'The password has been successfully changed.'
 check $? "setting a password says it was changed"
 probe press 'Emberlux!' 1
-wait_exit 10; check $? "/a ends and saves"
+wait_exit "$saver" 10; check $? "/a ends and saves"
 # "ember" XOR the key bytes A7 E3 9C D5 B1, and the terminating zero.
 bytes=$(probe regbytes 'Software\Norvane\Emberlux!\Presets' Password)
 [ "$bytes" = c28efeb0c300 ]; check $? "the password is stored scrambled (${bytes:-nothing})"
@@ -157,7 +157,7 @@ probe key
 ask=$(wait_window '^Emberlux! screensaver$' 20)
 type_into "$ask" ember
 press "$ask" Return
-wait_exit 10; check $? "the right password ends the run"
+wait_exit "$saver" 10; check $? "the right password ends the run"
 
 echo "== a password on a double-byte code page"
 # Under Japanese settings (code page 932) "ab" is stored as C6 81, and 81
@@ -228,7 +228,7 @@ start_saver /s
 probe texts 'Emberlux!' | grep -q "^Can't create main screen saver window.$"
 check $? "a mode the display cannot take is refused with the message to turn DirectX off"
 probe press 'Emberlux!' 1
-wait_exit 10; check $? "and the run ends"
+wait_exit "$saver" 10; check $? "and the run ends"
 [ "$(screen_size)" = 1024x768 ]; check $? "leaving the display at 1024x768 ($(screen_size))"
 clear_settings
 

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-2.0-or-later
 # End-to-end tests of Emberlux.scr under Wine on two monitors (Xephyr screens
-# joined by Xinerama): a window with its own fire on each monitor, each
+# joined by Xinerama): a window with a fire of its own on each monitor, each
 # monitor's own part of the desktop behind it, the ways to end a run from the
 # second monitor, the password dialog on the primary monitor while both keep
 # burning; then the second monitor on the left of the primary, at negative
@@ -11,7 +11,7 @@ set -uo pipefail
 cd "$(dirname "$0")/../.."
 build=${1:?usage: monitors-e2e.sh BUILD_DIR}
 source tests/win32/wine-session.sh
-wine_session_begin monitors-e2e "$build/saver/win32/Emberlux.scr" 17
+wine_session_begin monitors-e2e "$build/saver/win32/Emberlux.scr" 18
 
 # On a display of two monitors (the primary first, as WxH+X+Y in X's
 # coordinates): Windows sees them as MONITORS, and a run shows fire on both
@@ -25,9 +25,23 @@ run_on_two() {  # run_on_two PRIMARY OTHER MONITORS WINDOWS
   [ "$listed" = "monitors 2 $3 " ]; check $? "Windows sees the two monitors ($listed)"
   clear_settings
   run_until_fire "$work/both.png" "$first_low" "$second_low"
-  check $? "/s shows fire on both monitors" "($(colour_of "$work/both.png" "$first_low"); $(colour_of "$work/both.png" "$second_low"))"
+  check $? "/s shows fire on both monitors" "($(region_colour "$work/both.png" "$first_low"); $(region_colour "$work/both.png" "$second_low"))"
   shown=$(probe windows | tr '\n' ' ')
   [ "$shown" = "$4 " ]; check $? "one window covers each monitor and takes input ($shown)"
+}
+# The other monitor's picture differs from the primary's in more than 10000
+# pixels, both from the primary's top left corner as it stands and from all of
+# the primary's picture scaled to its size: one fire shown on both, or one
+# stretched over both, matches in one of the two.
+own_fires() {  # own_fires SCREENSHOT PRIMARY OTHER: the counts in $own_detail
+  local size=${3%%+*} as_is scaled
+  convert "$1" -crop "$3" +repage "$work/other.png" &&
+    convert "$1" -crop "$size+${2#*+}" +repage "$work/corner.png" &&
+    convert "$1" -crop "$2" +repage -resize "$size!" "$work/scaled.png" || { own_detail="no pictures"; return 1; }
+  as_is=$(differing_pixels "$work/corner.png" "$work/other.png" 15%)
+  scaled=$(differing_pixels "$work/scaled.png" "$work/other.png" 15%)
+  own_detail="$as_is and $scaled pixels differ"
+  [[ ${as_is%.*} =~ ^[0-9]+$ ]] && [[ ${scaled%.*} =~ ^[0-9]+$ ]] && [ "${as_is%.*}" -gt 10000 ] && [ "${scaled%.*}" -gt 10000 ]
 }
 lower_part() {  # the lower third of a monitor WxH+X+Y
   [[ $1 =~ ^([0-9]+)x([0-9]+)\+([0-9]+)\+([0-9]+)$ ]]
@@ -38,9 +52,10 @@ lower_part() {  # the lower third of a monitor WxH+X+Y
 echo "== two monitors: 800x600 primary, 640x480 on its right"
 run_on_two 800x600+0+0 640x480+800+0 "monitor 0 0 800 600 primary monitor 800 0 1440 480" "0 0 800 600 800 0 1440 480"
 animates $first_low && animates $second_low; check $? "both fires move"
+own_fires "$work/both.png" 800x600+0+0 640x480+800+0
+check $? "each monitor burns a fire of its own ($own_detail)"
 end_with_key; check $? "a key ends the run and its process"
-shoot "$work/after.png"
-! looks_like_fire "$work/after.png" $first_low && ! looks_like_fire "$work/after.png" $second_low
+shows_no_fire "$work/after.png" $first_low $second_low
 check $? "no fire is left on either monitor"
 
 echo "== each monitor's own part of the desktop"
@@ -48,11 +63,11 @@ echo "== each monitor's own part of the desktop"
 # fire mixes the grey levels of what it photographed into its dark parts.
 "$loader" "$probe_exe" backdrop 0,0,800,600,ffffff 800,0,640,480,000000 >"$work/backdrop.log" 2>&1 &
 backdrop=$!
-wait_until 30 eval 'shoot "$work/desktop.png" && [ "$(brightness_of "$work/desktop.png" 700x150+50+50)" -gt 200 ]'
+wait_until 30 eval 'screenshot "$work/desktop.png" && [ "$(brightness_of "$work/desktop.png" 700x150+50+50)" -gt 200 ]'
 set_values FadeScreen=100 PaperBurn=0 FireWorkCount=0 FireBallCount=0
 run_until_fire "$work/through.png" $first_low $second_low
 parts() {
-  shoot "$work/through.png" || return 1
+  screenshot "$work/through.png" || return 1
   first_left=$(brightness_of "$work/through.png" 300x150+50+50)
   first_right=$(brightness_of "$work/through.png" 300x150+450+50)
   second=$(brightness_of "$work/through.png" 540x150+850+50)
@@ -70,12 +85,12 @@ clear_settings
 xdotool mousemove 1100 240
 run_until_fire "$work/click.png" $first_low $second_low
 probe click 1100 240
-wait_exit 10; check $? "a click on the second monitor ends the run"
+wait_exit "$saver" 10; check $? "a click on the second monitor ends the run"
 run_until_fire "$work/move.png" $first_low $second_low
 past_start
 probe mouse 1100 240
 probe mouse 1116 240
-wait_exit 10; check $? "moving the mouse 16 pixels on the second monitor ends the run"
+wait_exit "$saver" 10; check $? "moving the mouse 16 pixels on the second monitor ends the run"
 
 echo "== the password on two monitors"
 # "ember", stored scrambled.
@@ -92,7 +107,7 @@ check $? "the dialog is centred on the primary monitor (at $centre)"
 animates $first_low && animates $second_low; check $? "both monitors keep burning under the dialog"
 type_into "$ask" ember
 press "$ask" Return
-wait_exit 10; check $? "the password ends the run"
+wait_exit "$saver" 10; check $? "the password ends the run"
 
 echo "== the second monitor on the left, at negative coordinates"
 run_on_two 800x600+640+0 640x480+0+0 "monitor 0 0 800 600 primary monitor -640 0 0 480" "-640 0 0 480 0 0 800 600"

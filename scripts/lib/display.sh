@@ -1,0 +1,34 @@
+# SPDX-License-Identifier: GPL-2.0-or-later
+# Virtual X displays of a script's own, each on a free display number.
+#   start_xvfb WxH [ARG...]     starts Xvfb with one screen of WxH at 24 bits
+#   start_x SERVER [ARG...]     starts another X server (Xephyr inside the
+#                               display in $DISPLAY)
+#       Either waits until the server is ready (it writes its number then):
+#       its display in $x_display (":N"), its pid in $x_pid and added to
+#       $x_servers; 1 when it did not start. Its output goes to $x_log
+#       (default /dev/null).
+#   stop_x_servers              ends the servers started so far
+#   screen_size                 the size of the screen of $DISPLAY, WxH
+source "$(dirname "${BASH_SOURCE[0]}")/waiting.sh"
+
+start_x() {
+  local number status
+  number=$(mktemp) || return 1
+  "$@" -displayfd 3 -nolisten tcp 3>"$number" >>"${x_log:-/dev/null}" 2>&1 &
+  x_pid=$!
+  x_servers="${x_servers:-} $x_pid"
+  wait_until 30 test -s "$number"
+  status=$?
+  x_display=:$(cat "$number")
+  rm -f "$number"
+  return $status
+}
+
+start_xvfb() { start_x Xvfb -screen 0 "${1}x24" "${@:2}"; }
+
+stop_x_servers() {
+  [ -n "${x_servers:-}" ] && kill $x_servers 2>/dev/null
+  x_servers=""
+}
+
+screen_size() { xdpyinfo | sed -n 's/.*dimensions: *\([0-9x]*\) pixels.*/\1/p'; }
