@@ -30,6 +30,16 @@ for run in "${runs[@]}"; do
       echo "cross-platform hashes: $arch matches Linux ($(echo "$output" | wc -l) frames of: $run)"
     fi
   done
+  # The WebAssembly renderer under Node, at each of its pass levels, draws them too.
+  for level in scalar sse2; do
+    rm -f "$cache"/*
+    if [ "$(build/web/tools/frames/emberlux-frames "${args[@]}" --cache-dir "$cache" --passes $level 2>/dev/null)" = "$reference" ]; then
+      echo "cross-platform hashes: web ($level) matches Linux ($run)"
+    else
+      echo "cross-platform hashes: web ($level) differs from Linux for: $run"
+      status=1
+    fi
+  done
   rm -rf "$cache"
 done
 exit $status
