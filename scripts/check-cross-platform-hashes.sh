@@ -31,7 +31,7 @@ for run in "${runs[@]}"; do
     fi
   done
   # The WebAssembly renderer under Node, at each of its pass levels, draws them too.
-  for level in scalar sse2; do
+  for level in scalar sse2 ssse3; do
     rm -f "$cache"/*
     if [ "$(build/web/tools/frames/emberlux-frames "${args[@]}" --cache-dir "$cache" --passes $level 2>/dev/null)" = "$reference" ]; then
       echo "cross-platform hashes: web ($level) matches Linux ($run)"

@@ -2,8 +2,8 @@
 # SPDX-License-Identifier: GPL-2.0-or-later
 # The WebAssembly emberlux-frames under Node prints exactly the lines of every
 # reference vector and golden file, with the scalar passes and with the SSE2
-# passes on WebAssembly SIMD. The runs are the commands of the two READMEs in
-# tests/data, run as written there from the vectors folder.
+# and SSSE3 passes on WebAssembly SIMD. The runs are the commands of the two
+# READMEs in tests/data, run as written there from the vectors folder.
 # Usage: tests/web/frames-hashes.sh [BUILD_DIR]   (default build/web)
 set -uo pipefail
 cd "$(dirname "$0")/../.."
@@ -23,7 +23,7 @@ for readme in tests/data/vectors/README.md tests/data/golden/README.md; do
   while IFS='|' read -r _ file command _; do
     file=$(echo "$file" | tr -d ' ')
     command=$(echo "$command" | sed 's/^ *`//; s/` *$//; s#DATA/#'"$repo"'/tests/data/#g')
-    for level in scalar sse2; do
+    for level in scalar sse2 ssse3; do
       if output=$(cd tests/data/vectors && eval "$command --passes $level" 2>/dev/null) &&
         [ "$output" = "$(cat "$folder/$file")" ]; then
         passed=$((passed + 1))
