@@ -1,0 +1,169 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#include "settings/MemoryRegistry.h"
+#include "settings/Presets.h"
+#include "settings/RegHiveFormat.h"
+#include "settings/RegistryStore.h"
+#include "web/src/PagePresets.h"
+#include "web/src/PresetFile.h"
+#include "web/src/StoredHiveRegistry.h"
+#include "tests/web/PageSettingsSupport.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+const std::string kRoot = "HKEY_CURRENT_USER\\Software\\Norvane\\Emberlux!";
+
+// The browser's storage in memory: what it keeps, and whether it is full.
+class KeptText : public HiveStore {
+public:
+    bool Keep(const std::string& text) override {
+        if (full) return false;
+        kept = text;
+        return true;
+    }
+    std::string kept;
+    bool full = false;
+};
+
+// The page's store opened on a stored text, as the process's store.
+class PageStore : public testing::Test {
+protected:
+    void Open(const std::string& stored) {
+        RegistryStore::SetBackendFactory([this, stored] {
+            auto registry = std::make_unique<StoredHiveRegistry>(kRoot, m_Storage);
+            m_bLoaded = registry->Load(stored, m_sError);
+            return registry;
+        });
+        ASSERT_NE(RegistryStore::Instance(), nullptr);
+    }
+    void TearDown() override { RegistryStore::SetBackendFactory(nullptr); }
+
+    KeptText m_Storage;
+    bool m_bLoaded = false;
+    std::string m_sError;
+};
+
+// A record with every setting away from a new installation's.
+Settings UnusualRecord(const std::string& preset) {
+    Settings record = NewInstallationRecord();
+    for (const SettingDef& def : kSettingDefs)
+        if (def.valueName && def.id != SettingId::CurrentPreset) SetUnusualValue(record, def, "/page/Palettes/");
+    record.SetString(SettingId::CurrentPreset, preset);
+    return record;
+}
+}  // namespace
+
+TEST_F(PageStore, EverySettingOfTheTableSurvivesTheBrowsersStorage) {
+    Open("");
+    ASSERT_TRUE(m_bLoaded);
+    Settings record = UnusualRecord("Party");
+    record.SetString(SettingId::Palette, "");  // a path: loading puts it into the palette folder
+    ASSERT_EQ(record.Save(), 1);
+    EXPECT_EQ(m_Storage.kept.rfind("REGEDIT4", 0), 0u) << "the storage holds the savers' hive";
+
+    Open(m_Storage.kept);  // the next visit
+    ASSERT_TRUE(m_bLoaded) << m_sError;
+    Settings loaded;
+    ASSERT_EQ(loaded.Load(), 1);
+    for (const SettingDef& def : kSettingDefs)
+        if (def.valueName) ExpectSameSetting(record, loaded, def);
+}
+
+TEST_F(PageStore, AChangeTheStorageRefusesIsNotMadeAndTextThatIsNoHiveStartsEmpty) {
+    Open("");
+    Settings record = NewInstallationRecord();
+    m_Storage.full = true;
+    std::string why;
+    EXPECT_EQ(SavePresetAs(record, "Party", why), 0);
+    EXPECT_TRUE(StoredPresetNames().empty()) << "the tree is put back as it was";
+
+    Open("this is not\na hive");
+    EXPECT_FALSE(m_bLoaded);
+    EXPECT_NE(m_sError.find("line 1"), std::string::npos) << m_sError;
+    EXPECT_TRUE(StoredPresetNames().empty());
+}
+
+TEST_F(PageStore, PresetsAreSavedChosenAndDeletedAsTheSheetDoes) {
+    Open("");
+    Settings record = NewInstallationRecord();
+    std::string why;
+    EXPECT_EQ(SavePresetAs(record, "a\\b", why), 0);
+    EXPECT_NE(why.find("backslash"), std::string::npos);
+    record.SetInt(SettingId::FireWorkCount, 20);
+    ASSERT_EQ(SavePresetAs(record, "Party", why), 1) << why;
+    record.SetInt(SettingId::FireWorkCount, 30);
+    ASSERT_EQ(SavePreset(record), 1);
+    EXPECT_EQ(StoredPresetNames(), std::vector<std::string>{"Party"});
+
+    Settings other;
+    ASSERT_EQ(other.SelectPreset("Party"), 1);
+    int fireworks = 0;
+    other.GetInt(SettingId::FireWorkCount, fireworks);
+    EXPECT_EQ(fireworks, 30);
+
+    ASSERT_EQ(DeleteCurrentPreset(record), 1);
+    EXPECT_TRUE(StoredPresetNames().empty());
+    std::string current;
+    record.GetPresetName(current);
+    EXPECT_EQ(current, "");
+    EXPECT_EQ(DeleteCurrentPreset(record), 0) << "the default preset stays";
+}
+
+TEST_F(PageStore, RandomIsStoredAtOnceWithTheCycleStartedAgain) {
+    Open("");
+    Settings record = NewInstallationRecord();
+    record.SetInt(SettingId::PrevRunPreset, 5);
+    ASSERT_TRUE(SetPresetCycling(record, 0));
+    Settings loaded;
+    ASSERT_EQ(loaded.Load(), 1);
+    int cycling = 1, previous = 1;
+    loaded.GetInt(SettingId::RunPresetCycle, cycling);
+    loaded.GetInt(SettingId::PrevRunPreset, previous);
+    EXPECT_EQ(cycling, 0);
+    EXPECT_EQ(previous, 0);
+}
+
+TEST_F(PageStore, AnExportedPresetCarriesEveryPresetSettingAndNothingElse) {
+    const Settings record = UnusualRecord("Party");
+    const std::string text = ExportPresetFile(record);
+    EXPECT_EQ(text.rfind("REGEDIT4\n", 0), 0u) << text;
+    EXPECT_NE(text.find("\n[" + kRoot + "\\Presets\\Party]\n\"SparklesCount\"=dword:00000000\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("\"Palette\"=\"Molten Gold.pal\"\n"), std::string::npos) << "by its file name";
+    EXPECT_EQ(text.find("Password"), std::string::npos);
+    EXPECT_EQ(text.find("XRes"), std::string::npos);
+    EXPECT_EQ(text.find("RunPresetCycle"), std::string::npos);
+
+    Open("");
+    std::string error;
+    ASSERT_EQ(ImportPresetFile(text, error), std::vector<std::string>{"Party"}) << error;
+    Settings loaded = NewInstallationRecord();
+    ASSERT_EQ(loaded.SelectPreset("Party"), 1);
+    for (const SettingDef& def : kSettingDefs)
+        if (def.scope == SettingScope::Preset && def.id != SettingId::Palette) ExpectSameSetting(record, loaded, def);
+    std::string palette;
+    loaded.GetString(SettingId::Palette, palette);
+    EXPECT_EQ(palette.substr(palette.size() - 15), "Molten Gold.pal") << "by its name, in the palette folder";
+}
+
+TEST_F(PageStore, AFileOfTheSaversBringsItsDefaultAndNamedPresets) {
+    Open("");
+    std::string error;
+    const std::string file = "REGEDIT4\n\n[" + kRoot + "\\Presets]\n\"CurrentPreset\"=\"Calm\"\n\"FireWorkCount\"=dword:00000002\n"
+                             "\"Password\"=\"x\"\n\n[" + kRoot + "\\Presets\\Calm]\n\"FireBallCount\"=dword:00000003\n";
+    EXPECT_EQ(ImportPresetFile(file, error), (std::vector<std::string>{"", "Calm"})) << error;
+    RegistryStore* store = RegistryStore::Instance();
+    EXPECT_EQ(store->ReadInt("Presets", "FireWorkCount", 0), 2);
+    EXPECT_EQ(store->ReadInt("Presets\\Calm", "FireBallCount", 0), 3);
+    EXPECT_EQ(store->ReadString("Presets", "Password", ""), "") << "only the settings of a preset come in";
+    EXPECT_EQ(store->ReadString("Presets", "CurrentPreset", ""), "");
+}
+
+TEST_F(PageStore, AFileThatIsNoHiveOrHoldsNoPresetChangesNothing) {
+    Open("");
+    std::string error;
+    EXPECT_TRUE(ImportPresetFile("PK\x03\x04 a zip", error).empty());
+    EXPECT_NE(error.find("not a preset file"), std::string::npos) << error;
+    EXPECT_TRUE(ImportPresetFile("REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Other]\n\"A\"=dword:1\n", error).empty());
+    EXPECT_NE(error.find("no preset"), std::string::npos) << error;
+    EXPECT_TRUE(static_cast<MemoryRegistry&>(RegistryStore::Instance()->Backend()).Root().subkeys.empty());
+}
