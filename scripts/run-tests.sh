@@ -111,6 +111,7 @@ for script in e2e config-e2e monitors-e2e; do
   done
 done
 run_script web-frames "the WebAssembly renderer under Node" bash tests/web/frames-hashes.sh build/web
+run_script web-presets "a preset of the page in the Linux build" node tests/web/preset-exchange.js build/web build/linux-release
 run_script web-page "the page in headless Chromium" node tests/web/page-e2e.js build/web
 run_script linux-e2e "the native saver end to end" bash tests/linux/e2e.sh build/linux-release
 run_script xscreensaver-e2e "the native saver under xscreensaver" bash tests/linux/xscreensaver-e2e.sh build/linux-release
