@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "web/src/AddressSettings.h"
-#include "settings/SettingBounds.h"
 #include "tests/web/PageSettingsSupport.h"
 
 #include <gtest/gtest.h>
@@ -55,7 +54,7 @@ TEST(PageAddress, NumbersOutsideTheirRangeAreClampedWithANotice) {
     settings.GetInt(SettingId::FireWorkCount, fireworks);
     settings.GetInt(SettingId::WaveSpeed, speed);
     settings.GetInt(SettingId::FadeScreen, fade);
-    EXPECT_EQ(fireworks, FindSettingBounds(SettingId::FireWorkCount)->max);
+    EXPECT_EQ(fireworks, FindSettingDef(SettingId::FireWorkCount)->maxValue);
     EXPECT_EQ(speed, -50);
     EXPECT_EQ(fade, 100) << "the top of the range is in it";
     ASSERT_EQ(notices.size(), 2u);

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
-#include "settings/SettingBounds.h"
 #include "settings/Settings.h"
 #include "settings/SettingsTable.h"
 
@@ -27,8 +26,8 @@ inline void SetUnusualValue(Settings& settings, const SettingDef& def, const std
     } else {
         int initial = 0;
         settings.GetInt(def.id, initial);
-        const SettingBounds* bounds = FindSettingBounds(def.id);
-        settings.SetInt(def.id, bounds ? (initial == bounds->min ? bounds->max : bounds->min) : (initial == 1 ? 0 : 1));
+        const int other = initial == def.minValue ? def.maxValue : def.minValue;
+        settings.SetInt(def.id, def.HasBounds() ? other : (initial == 1 ? 0 : 1));
     }
 }
 

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "settings/MemoryRegistry.h"
-#include "settings/Presets.h"
 #include "settings/RegHiveFormat.h"
 #include "settings/RegistryStore.h"
 #include "web/src/PagePresets.h"

@@ -142,8 +142,11 @@ class Page {
     await this.send('DOM.setFileInputFiles', { files: [file], objectId: result.objectId });
   }
 
-  async key(key) {
-    for (const type of ['keyDown', 'keyUp']) await this.send('Input.dispatchKeyEvent', { type, key, text: type === 'keyDown' ? key : undefined });
+  // A key pressed and let go: a character, or a named key with its Windows key code (ArrowRight 39).
+  async key(key, keyCode = key.length === 1 ? key.toUpperCase().charCodeAt(0) : 0) {
+    const text = key.length === 1 ? key : undefined;
+    for (const type of ['keyDown', 'keyUp'])
+      await this.send('Input.dispatchKeyEvent', { type, key, windowsVirtualKeyCode: keyCode, text: type === 'keyDown' ? text : undefined });
   }
 
   async screenshot() {

@@ -92,14 +92,24 @@ async function basics(name, url) {
           `red ${red.red.toFixed(0)} blue ${red.blue.toFixed(0)}`);
     await page.key('s');
     check(name + ': the S key opens the panel', await page.waitFor('!document.getElementById("panel").hidden', 3000));
+    const tabs = await page.evaluate('[...document.querySelectorAll("#pages button")].map((b) => b.textContent).join("|")');
+    check(name + ': the panel has the sheet\'s pages', tabs === 'General|Effects|Flames|Color Palette|Burning Text|More', tabs);
+    await page.evaluate('[...document.querySelectorAll("#pages button")].find((b) => b.textContent === "Effects").click()');
+    const label = await page.evaluate('document.querySelector(\'[data-setting="FireWorkCount"] .caption\').textContent');
+    check(name + ': ...with the sheet\'s labels', label === 'Number of Fireworks', label);
+    await page.evaluate('document.querySelector(\'[data-setting="FireWorkCount"] input\').focus()');
+    await page.key('ArrowRight', 39);
+    check(name + ': a slider moved with a key changes the setting and the address',
+          await page.waitFor('Emberlux.page.api.record().FireWorkCount === 7 && location.hash === "#FireWorkCount=7"', 3000),
+          await page.evaluate('location.hash'));
     const controls = await page.evaluate('document.querySelectorAll("#page-bodies [data-setting]").length');
-    check(name + ': the panel holds a control for every setting it offers', controls === (await page.evaluate('Emberlux.page.api.table().length')), `${controls} controls`);
-    await page.evaluate(`(() => { const s = document.querySelector('[data-setting="Palette"]');
-      s.value = 'Blue Gas.pal'; s.dispatchEvent(new Event('change')); })()`);
+    check(name + ': the panel holds a control for every setting it offers', controls === (await page.evaluate('Emberlux.page.api.table().settings.length')), `${controls} controls`);
+    await page.evaluate(`(() => { const s = document.querySelector('[data-setting="Palette"] select');
+      s.value = 'Blue Gas.pal'; s.dispatchEvent(new Event('change', { bubbles: true })); })()`);
     const blue = await lookUntil(page, (seen) => seen.blue > seen.red + 20, 8000);
     check(name + ': choosing the Blue Gas palette in the panel turns the fire blue', blue.blue > blue.red + 20,
           `red ${blue.red.toFixed(0)} blue ${blue.blue.toFixed(0)}`);
-    check(name + ': the address carries the palette', (await page.evaluate('location.hash')) === '#Palette=Blue%20Gas.pal',
+    check(name + ': the address carries the palette', (await page.evaluate('location.hash')) === '#FireWorkCount=7&Palette=Blue%20Gas.pal',
           await page.evaluate('location.hash'));
 
     const bad = path.join(scratch, 'not a preset.reg');
@@ -119,8 +129,9 @@ async function basics(name, url) {
     check(name + ': a shared address restores its settings',
           record.FireWorkCount === 12 && record.CycleColors === 1 && record.FireText === 'Hello\nWorld',
           JSON.stringify(record));
-    const shown = await page.evaluate(`[document.querySelector('[data-setting="FireWorkCount"]').value,
-      document.querySelector('[data-setting="CycleColors"]').checked, document.querySelector('[data-setting="FireText"]').value]`);
+    const shown = await page.evaluate(`[document.querySelector('[data-setting="FireWorkCount"] input').value,
+      document.querySelector('[data-setting="CycleColors"] input').checked,
+      document.querySelector('[data-setting="FireText"] textarea').value]`);
     check(name + ': ...and the panel shows them', JSON.stringify(shown) === JSON.stringify(['12', true, 'Hello\nWorld']),
           JSON.stringify(shown));
     check(name + ': ...and the address keeps them', (await page.evaluate('location.hash')) === shared,

@@ -146,9 +146,13 @@ Emberlux.Page = class {
   }
 
   change(name, value) {
+    if (name === 'RunPresetCycle') {
+      this.api.setRandom(value);
+      return;
+    }
     const set = typeof value === 'number' ? this.api.setInt(name, value) : this.api.setString(name, value);
-    if (!set) this.notice.show(name === 'FireText' ? 'The text keeps at most 255 bytes: that line was not taken.' : 'That value was not taken.');
-    if (name === 'RunPresetCycle') this.api.setRandom(value);
+    if (!set) this.notice.show('The text keeps at most 255 bytes: that line was not taken.');
+    this.panel.controls.load(this.api.record());
     this.showAddress();
     this.rebuildSoon();
   }

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "web/src/AddressSettings.h"
 #include "config/PageRules.h"
-#include "palette/PaletteFolder.h"
+#include "platform/Paths.h"
 #include "settings/LoadNormalisation.h"
-#include "settings/SettingBounds.h"
 #include "settings/SettingOptions.h"
 #include "settings/SettingsTable.h"
+#include "tools/settings/SettingsDescriptions.h"
 
 #include <climits>
 
@@ -77,11 +77,11 @@ void ApplyNumber(const SettingDef& def, const std::string& value, Settings& sett
         notices.push_back(std::string(def.valueName) + " wants a whole number, not \"" + value + "\": left out");
         return;
     }
-    const SettingBounds* bounds = FindSettingBounds(def.id);
-    if (bounds && (number < bounds->min || number > bounds->max)) {
-        const int clamped = number < bounds->min ? bounds->min : bounds->max;
-        notices.push_back(std::string(def.valueName) + " goes from " + std::to_string(bounds->min) + " to " +
-                          std::to_string(bounds->max) + ": " + value + " became " + std::to_string(clamped));
+    const int lowest = LowestOffered(def), highest = HighestOffered(def);
+    if (number < lowest || number > highest) {
+        const int clamped = number < lowest ? lowest : highest;
+        notices.push_back(std::string(def.valueName) + " goes from " + std::to_string(lowest) + " to " +
+                          std::to_string(highest) + ": " + value + " became " + std::to_string(clamped));
         number = clamped;
     }
     settings.SetInt(def.id, static_cast<int>(number));
@@ -102,7 +102,7 @@ void ApplyText(const SettingDef& def, std::string value, const std::string& pale
 
 bool IsAddressSetting(int id) {
     const SettingDef* def = FindSettingDef(id);
-    return def && (def->scope == SettingScope::Preset || id == SettingId::RenderScale || id == SettingId::SoundVolume);
+    return def && OfferedBeyondWindows(*def) && id != SettingId::RunPresetCycle;
 }
 
 std::string AddressOfSettings(const Settings& settings) {

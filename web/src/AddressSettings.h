@@ -10,9 +10,10 @@
 // example "FireWorkCount=12&CycleColors=1"), each value percent-encoded. So a
 // link shares a fire.
 
-// Whether the address carries a setting: the look and sound of the fire (every
-// setting of a preset, the render scale and the volume), not the store's own
-// values nor the password.
+// Whether the address carries a setting: every one the savers beyond Windows
+// offer (the look and sound of the fire: the settings of a preset, the render
+// scale, Mute) but Random, which is the browser's own store's; not the store's
+// other values, nor the password.
 bool IsAddressSetting(int id);
 
 // The address text of the record: its address settings that differ from a new
@@ -20,7 +21,7 @@ bool IsAddressSetting(int id);
 std::string AddressOfSettings(const Settings& settings);
 
 // Applies the pairs of an address text (without its "#") to the record, in
-// order. A number outside a setting's range is clamped, a string too long is
+// order. A number outside a setting's offered range is clamped, a string too long is
 // cut, and a value of the wrong type or an unknown name is dropped; each such
 // repair leaves one notice. A palette names a file of `paletteFolder`.
 std::vector<std::string> ApplyAddressSettings(const std::string& address, const std::string& paletteFolder,

@@ -5,13 +5,14 @@
 #include "config/PageRules.h"
 #include "settings/RegistryStore.h"
 #include "settings/SettingsTable.h"
+#include "tools/settings/SettingsDescriptions.h"
 #include "web/src/AddressSettings.h"
 #include "web/src/Json.h"
 #include "web/src/PagePalettes.h"
 #include "web/src/PagePresets.h"
 #include "web/src/PageRun.h"
 #include "web/src/PresetFile.h"
-#include "web/src/SettingsJson.h"
+#include "web/src/RecordJson.h"
 #include "web/src/StoredHiveRegistry.h"
 
 #include <emscripten.h>
@@ -83,9 +84,17 @@ EMSCRIPTEN_KEEPALIVE const char* ember_preset_name() {
     return Reply(name);
 }
 
+// The firework size's Min and Max follow each other as on the sheet.
 EMSCRIPTEN_KEEPALIVE int ember_set_int(const char* name, int value) {
     const SettingDef* def = Def(name, SettingType::Int);
-    return def && IsAddressSetting(def->id) ? Record().SetInt(def->id, value) : 0;
+    if (!def || !IsAddressSetting(def->id)) return 0;
+    Record().SetInt(def->id, value);
+    int minimum = 0, maximum = 0;
+    Record().GetInt(SettingId::FireBallInFireWorkMin, minimum);
+    Record().GetInt(SettingId::FireBallInFireWorkMax, maximum);
+    ApplyMinMaxRule(def->id == SettingId::FireBallInFireWorkMin, minimum, maximum);
+    Record().SetInt(SettingId::FireBallInFireWorkMin, minimum);
+    return Record().SetInt(SettingId::FireBallInFireWorkMax, maximum);
 }
 
 // A palette by its file name in the palette folder; the flaming text as its

@@ -2,6 +2,7 @@
 #include "web/src/PagePalettes.h"
 #include "palette/FirePalette.h"
 #include "palette/PaletteFolder.h"
+#include "platform/Paths.h"
 
 #include <algorithm>
 #include <cctype>

@@ -2,6 +2,7 @@
 #include "web/src/PagePresets.h"
 #include "config/NameRules.h"
 #include "settings/Presets.h"
+#include "settings/StoreFormat.h"
 #include "settings/RegistryStore.h"
 #include "settings/SettingsTable.h"
 
@@ -36,7 +37,6 @@ int SetPresetCycling(Settings& record, int on) {
     record.SetInt(SettingId::RunPresetCycle, on ? 1 : 0);
     record.SetInt(SettingId::PrevRunPreset, 0);
     RegistryStore* store = RegistryStore::Instance();
-    const std::string key = PresetKeyPath("");  // the root values live beside the default preset's
-    return store && store->WriteInt(key, FindSettingDef(SettingId::RunPresetCycle)->valueName, on ? 1 : 0) &&
-           store->WriteInt(key, FindSettingDef(SettingId::PrevRunPreset)->valueName, 0);
+    return store && store->WriteInt(kPresetsKey, FindSettingDef(SettingId::RunPresetCycle)->valueName, on ? 1 : 0) &&
+           store->WriteInt(kPresetsKey, FindSettingDef(SettingId::PrevRunPreset)->valueName, 0);
 }

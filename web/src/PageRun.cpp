@@ -1,8 +1,5 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "web/src/PageRun.h"
-#include "engine/CrtRandom.h"
-#include "engine/FirePasses.h"
-#include "engine/RandomTable.h"
 #include "platform/Paths.h"
 #include "saver/RunSettings.h"
 #include "saver/ScreenPlan.h"
@@ -14,8 +11,8 @@
 #include <new>
 
 std::vector<std::string> PageRun::Start(const std::string& address) {
-    CrtSrand(static_cast<std::uint32_t>(std::time(nullptr)));
-    RandomTable::Fill();
+    m_pShared.reset(new (std::nothrow) SharedEngineState(static_cast<std::uint32_t>(std::time(nullptr))));
+    if (!m_pShared) return {};
     PrepareRunSettings(SettingOptions(), true, m_Record);
     return ApplyAddressSettings(address, PaletteFolder(), m_Record);
 }
@@ -45,11 +42,12 @@ bool PageRun::Resize(int outputWidth, int outputHeight) {
 
 bool PageRun::Rebuild() {
     m_pEngine.reset();
+    m_pSound.reset();
     const FieldSize field = PlannedField();
     m_nFieldWidth = field.width;
     m_nFieldHeight = field.height;
-    if (m_nFieldWidth < 1 || m_nFieldHeight < 1) return false;
-    std::unique_ptr<CFireEngine> engine(new (std::nothrow) CFireEngine);
+    if (!m_pShared || m_nFieldWidth < 1 || m_nFieldHeight < 1) return false;
+    std::unique_ptr<CFireEngine> engine(new (std::nothrow) CFireEngine(*m_pShared));
     if (!engine) return false;
     Settings sized = m_Record;
     sized.SetInt(SettingId::XRes, m_nFieldWidth);
@@ -66,6 +64,9 @@ bool PageRun::Rebuild() {
     } catch (const std::bad_alloc&) {
         return false;
     }
+    m_pSound.reset(new (std::nothrow) FireSound);
+    if (m_pSound) m_pSound->Start(sized);
+    engine->SetExplosionSink(m_pSound.get());
     m_pEngine = std::move(engine);
     TakePalette();
     return true;
@@ -104,6 +105,6 @@ bool PageRun::TakePaletteChanged() {
 }
 
 const std::uint8_t* PageRun::FrameRgba() {
-    ActiveFirePasses().lookUpWords(m_Frame.data(), m_Frame.size(), m_PaletteWords, m_FrameRgba.data());
+    m_pShared->passes->lookUpWords(m_Frame.data(), m_Frame.size(), m_PaletteWords, m_FrameRgba.data());
     return reinterpret_cast<const std::uint8_t*>(m_FrameRgba.data());
 }

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 #include "engine/FireEngine.h"
+#include "engine/SharedEngineState.h"
 #include "platform/DesktopImage.h"
+#include "saver/FireSound.h"
 #include "saver/RenderScale.h"
 #include "settings/Settings.h"
 
@@ -16,9 +18,11 @@
 // The page presents the frames it is handed; everything a run decides is here.
 class PageRun {
 public:
-    // Loads the stored record and moves on to the next preset when Random is
-    // on, as the savers do at each run; then the settings of the address win.
-    // Returns the notices of the address's repaired or dropped values.
+    // Seeds the run's engines from the time, loads the stored record and moves
+    // on to the next preset when Random is on, as the savers do at each run;
+    // then the settings of the address win. Returns the notices of the
+    // address's repaired or dropped values; none and a run that cannot burn
+    // when memory runs out.
     std::vector<std::string> Start(const std::string& address);
 
     // The address changed while the page is open: the current preset as
@@ -32,8 +36,8 @@ public:
     // Burns for an output of this many pixels: a new engine when the field
     // size changes. False when no engine could be made at this size.
     bool Resize(int outputWidth, int outputHeight);
-    // A new engine for the record as it is now (its render scale may give
-    // another field size).
+    // A new engine and its sound for the record as it is now (its render scale
+    // may give another field size).
     bool Rebuild();
 
     // The picture the fire burns in front of (none: black), as the savers'
@@ -58,6 +62,8 @@ private:
     void TakePalette();
 
     Settings m_Record;
+    std::unique_ptr<SharedEngineState> m_pShared;
+    std::unique_ptr<FireSound> m_pSound;
     std::unique_ptr<CFireEngine> m_pEngine;
     DesktopImage m_Desktop;
     std::vector<std::uint8_t> m_Frame;

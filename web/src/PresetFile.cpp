@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "web/src/PresetFile.h"
-#include "palette/PaletteFolder.h"
+#include "platform/Paths.h"
 #include "settings/MemoryRegistry.h"
-#include "settings/Presets.h"
+#include "settings/StoreFormat.h"
 #include "settings/RegHiveFormat.h"
 #include "settings/RegistryStore.h"
 #include "settings/SettingsTable.h"
