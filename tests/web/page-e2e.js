@@ -47,14 +47,24 @@ function changedShare(a, b) {
   return changed / (a.length / 4);
 }
 
-// Polls `test` on a look at the page until it holds or `ms` have passed.
-async function lookUntil(page, test, ms) {
+// Polls `measure` until `test` holds on what it gives or `ms` have passed; the last measure.
+async function measureUntil(measure, test, ms) {
   const end = Date.now() + ms;
   for (;;) {
-    const seen = await look(page);
-    if (test(seen) || Date.now() > end) return seen;
+    const value = await measure();
+    if (test(value) || Date.now() > end) return value;
     await sleep(200);
   }
+}
+
+const lookUntil = (page, test, ms) => measureUntil(() => look(page), test, ms);
+
+// The mean green of the top of the page, where no fire burns.
+async function topGreen(page) {
+  const { width, rgba } = readPng(await page.screenshot());
+  let sum = 0;
+  for (let y = 0; y < 200; ++y) for (let x = 0; x < width * 0.6; ++x) sum += rgba[4 * (y * width + x) + 1];
+  return sum / (200 * width * 0.6);
 }
 
 const ready = 'window.Emberlux && Emberlux.page && Emberlux.page.stats.frames > 3';
@@ -207,9 +217,51 @@ async function repairsAndStorage(url) {
   }, full);
 }
 
+// Sound from the first click, the mute control, full screen, the pointer at
+// rest, the fire stopped while the page is hidden, and a picture behind it.
+async function theRest(url) {
+  const errors = await withPage(url + '#FadeScreen=100', async (page) => {
+    const audio = 'Emberlux.page.audio';
+    check('no sound before the first click', (await page.evaluate(`${audio}.context`)) === null);
+    for (const type of ['mousePressed', 'mouseReleased'])
+      await page.send('Input.dispatchMouseEvent', { type, x: 100, y: 100, button: 'left', clickCount: 1 });
+    check('the first click starts the crackle through Web Audio',
+          await page.waitFor(`${audio}.context.state === "running" && [...${audio}.voices.values()].some((v) => v.looped && v.node)`, 5000));
+    await page.evaluate('document.getElementById("mute").click()');
+    check('the mute control silences it', await page.evaluate(`${audio}.gain.gain.value === 0 && document.getElementById("mute").getAttribute("aria-pressed") === "true"`));
+    await page.key('m');
+    check('...and M gives the sound back', await page.evaluate(`${audio}.gain.gain.value === 1`));
+    await page.key('f');
+    check('F shows the page full screen', await page.waitFor('document.fullscreenElement !== null', 3000));
+    await page.send('Input.dispatchMouseEvent', { type: 'mouseMoved', x: 300, y: 300 });
+    check('the pointer shows while the mouse moves', await page.waitFor('!document.body.classList.contains("resting")', 2000));
+    check('...and hides while it rests', await page.waitFor('document.body.classList.contains("resting")', 6000));
+
+    const hide = (hidden) => page.evaluate(`(() => { Object.defineProperty(document, 'hidden', { configurable: true, get: () => ${hidden} });
+      document.dispatchEvent(new Event('visibilitychange')); })()`);
+    await hide(true);
+    await sleep(300);
+    const stopped = await page.evaluate('Emberlux.page.stats.frames');
+    await sleep(1000);
+    check('the fire stops while the page is hidden', (await page.evaluate('Emberlux.page.stats.frames')) === stopped);
+    await hide(false);
+    check('...and burns on when it shows again', await page.waitFor(`Emberlux.page.stats.frames > ${stopped} + 5`, 5000));
+
+    const dark = await topGreen(page);
+    await page.chooseFile('#picture-file', path.join(__dirname, '../../docs/config-effects.png'));
+    const shown = await measureUntil(() => topGreen(page), (green) => green > dark + 20, 8000);
+    check('a picture the user picks shows behind the fire', shown > dark + 20,
+          `green ${dark.toFixed(0)} above the fire before, ${shown.toFixed(0)} after`);
+  });
+  check('sound, full screen, resting and hiding: no console errors', errors.length === 0, errors.join('; '));
+}
+
 (async () => {
   for (const [name, url] of Object.entries(targets)) await basics(name, url);
+  await theRest(targets['single file']);
   await expectWebGl(targets['page folder'] + '?canvas=webgl');
+  await expectScaledFire(targets['page folder'] + '?canvas=webgl', 'WebGL');
+  await expectScaledFire(targets['page folder'] + '?canvas=2d', '2D canvas');
   await repairsAndStorage(targets['single file']);
 })().catch((error) => {
   check('the run ends', false, error.stack);
@@ -225,4 +277,32 @@ async function expectWebGl(url) {
     await expectMovingFire(page, 'WebGL');
   });
   check('WebGL: no console errors', errors.length === 0, errors.join('; '));
+}
+
+// The share of the burning pixels that equal their right neighbour in pairs
+// (2k, 2k + 1): all of them when a field of half the size is scaled up by
+// repeating its pixels, far fewer when it is blended.
+function repeatedPairs({ rgba }, width, height) {
+  let same = 0, lit = 0;
+  for (let y = Math.floor(height * 0.75); y < height; ++y)
+    for (let x = 0; x + 1 < width * 0.6; x += 2) {
+      const at = 4 * (y * width + x);
+      if (rgba[at] + rgba[at + 1] < 60) continue;
+      ++lit;
+      if (rgba[at] === rgba[at + 4] && rgba[at + 1] === rgba[at + 5] && rgba[at + 2] === rgba[at + 6]) ++same;
+    }
+  return lit ? same / lit : 1;
+}
+
+// Detail Half: a field of half the window's size, scaled up smoothly.
+async function expectScaledFire(url, label) {
+  const errors = await withPage(url + '#RenderScale=2', async (page) => {
+    const field = await page.evaluate('[Emberlux.page.api.fieldWidth(), Emberlux.page.api.fieldHeight()].join("x")');
+    check(label + ' at Detail Half: the field is half the window', field === '640x360', field);
+    await expectMovingFire(page, label + ' at Detail Half');
+    const share = repeatedPairs(await look(page), 1280, 720);
+    check(label + ' at Detail Half: the fire is scaled up smoothly', share < 0.5,
+          `${(share * 100).toFixed(0)}% of the pixel pairs repeat`);
+  });
+  check(label + ' at Detail Half: no console errors', errors.length === 0, errors.join('; '));
 }
