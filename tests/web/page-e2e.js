@@ -13,6 +13,7 @@ const fs = require('fs');
 const os = require('os');
 const path = require('path');
 const { Browser } = require('./devtools.js');
+const { Checks } = require('./checks.js');
 const { readPng } = require('./png.js');
 
 const build = path.resolve(process.argv[2] || 'build/web');
@@ -21,13 +22,8 @@ const targets = {
   'single file': 'file://' + path.join(build, 'emberlux.html'),
 };
 const scratch = fs.mkdtempSync(path.join(os.tmpdir(), 'emberlux-page-e2e-'));
-let passed = 0, failed = 0;
-
-function check(label, ok, detail = '') {
-  if (ok) ++passed;
-  else ++failed;
-  console.log((ok ? 'ok: ' : 'FAILED: ') + label + (ok || !detail ? '' : ' (' + detail + ')'));
-}
+const checks = new Checks('web-page');
+const check = checks.check.bind(checks);
 
 const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
 
@@ -256,21 +252,6 @@ async function theRest(url) {
   check('sound, full screen, resting and hiding: no console errors', errors.length === 0, errors.join('; '));
 }
 
-(async () => {
-  for (const [name, url] of Object.entries(targets)) await basics(name, url);
-  await theRest(targets['single file']);
-  await expectWebGl(targets['page folder'] + '?canvas=webgl');
-  await expectScaledFire(targets['page folder'] + '?canvas=webgl', 'WebGL');
-  await expectScaledFire(targets['page folder'] + '?canvas=2d', '2D canvas');
-  await repairsAndStorage(targets['single file']);
-})().catch((error) => {
-  check('the run ends', false, error.stack);
-}).finally(() => {
-  fs.rmSync(scratch, { recursive: true, force: true });
-  console.log(`web-page: ${passed} passed, ${failed} failed`);
-  process.exit(failed ? 1 : 0);
-});
-
 async function expectWebGl(url) {
   const errors = await withPage(url, async (page) => {
     check('WebGL: the page draws through it when asked', (await page.evaluate('Emberlux.page.stats.view')) === 'webgl');
@@ -306,3 +287,12 @@ async function expectScaledFire(url, label) {
   });
   check(label + ' at Detail Half: no console errors', errors.length === 0, errors.join('; '));
 }
+
+checks.run(async () => {
+  for (const [name, url] of Object.entries(targets)) await basics(name, url);
+  await theRest(targets['single file']);
+  await expectWebGl(targets['page folder'] + '?canvas=webgl');
+  await expectScaledFire(targets['page folder'] + '?canvas=webgl', 'WebGL');
+  await expectScaledFire(targets['page folder'] + '?canvas=2d', '2D canvas');
+  await repairsAndStorage(targets['single file']);
+}, () => fs.rmSync(scratch, { recursive: true, force: true }));

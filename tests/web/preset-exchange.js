@@ -12,17 +12,13 @@ const { execFileSync } = require('child_process');
 const fs = require('fs');
 const os = require('os');
 const path = require('path');
+const { Checks } = require('./checks.js');
 
 const web = path.resolve(process.argv[2] || 'build/web');
 const linux = path.resolve(process.argv[3] || 'build/linux-release');
 const scratch = fs.mkdtempSync(path.join(os.tmpdir(), 'emberlux-presets-'));
-let passed = 0, failed = 0;
-
-function check(label, ok, detail = '') {
-  if (ok) ++passed;
-  else ++failed;
-  console.log((ok ? 'ok: ' : 'FAILED: ') + label + (ok || !detail ? '' : ' (' + detail + ')'));
-}
+const checks = new Checks('web-presets');
+const check = checks.check.bind(checks);
 
 // The palettes where the hive's InstallPath says the program's data is.
 function installFolder() {
@@ -39,7 +35,7 @@ function frames(program, args, env = {}) {
                       { env: { ...process.env, ...env }, encoding: 'utf8', stdio: ['ignore', 'pipe', 'ignore'] });
 }
 
-(async () => {
+checks.run(async () => {
   const kept = [];
   const module = await require(path.join(web, 'page/emberlux.js'))({ keepHive: (text) => kept.push(text) });
   const call = (name, result, types, ...args) => module.cwrap('ember_' + name, result, types)(...args);
@@ -73,8 +69,4 @@ function frames(program, args, env = {}) {
   check('the WebAssembly renderer loads the hive through XDG_CONFIG_HOME to the same frames',
         loaded === frames(webFrames, ['--load', 'Shared'], hive));
   check('...which differ from a new installation\'s', loaded !== frames(linuxFrames, []));
-})().catch((error) => check('the run ends', false, error.stack)).finally(() => {
-  fs.rmSync(scratch, { recursive: true, force: true });
-  console.log(`web-presets: ${passed} passed, ${failed} failed`);
-  process.exit(failed ? 1 : 0);
-});
+}, () => fs.rmSync(scratch, { recursive: true, force: true }));
