@@ -147,6 +147,11 @@ async function basics(name, url) {
 }
 
 async function repairsAndStorage(url) {
+  await withPage(url + '#Palette=Nowhere.pal', async (page) => {
+    check('an address naming a palette the page has not is said',
+          await page.waitFor(`${notice}.includes("Nowhere.pal is not among")`, 5000), await page.evaluate(notice));
+    await expectMovingFire(page, 'a palette the page has not');
+  });
   await withPage(url + '#FireWorkCount=99&Nonsense=1&WaveSpeed=fast', async (page) => {
     const text = await page.waitFor(`${notice}.includes("99 became 40") && ${notice}`, 5000);
     check('a bad address: a one-line notice says what was repaired',

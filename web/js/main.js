@@ -32,6 +32,7 @@ Emberlux.api = function (module) {
     frameRgba: call('frame_rgba', 'number'),
     paletteChanged: call('palette_changed', 'number'),
     palette: call('palette', 'number'),
+    paletteFellBack: call('palette_fell_back', 'number'),
     presets: json(call('presets', 'string')),
     selectPreset: call('select_preset', 'number', 'string'),
     savePreset: call('save_preset', 'number'),
@@ -69,7 +70,6 @@ Emberlux.Page = class {
   }
 
   start() {
-    this.restorePalettes();
     const stored = this.storage.read('emberlux.registry') || '';
     const started = this.api.start(this.addressText(), stored);
     if (started.storeRefused) {
@@ -77,6 +77,7 @@ Emberlux.Page = class {
       this.notice.show('The stored settings could not be read (' + started.storeRefused + '): they were set aside and the fire starts from the defaults.');
     }
     this.tellRepairs(started.notices);
+    this.restorePalettes();
     this.panel = new Emberlux.Panel(this);
     this.panel.build();
     this.view.fitToWindow();
@@ -95,6 +96,8 @@ Emberlux.Page = class {
   // Makes the engine by `make` and hands the view its new field.
   build(make) {
     if (!make()) this.notice.show('The fire cannot burn at this size with these settings.');
+    else if (this.api.paletteFellBack())
+      this.notice.show('The palette ' + this.api.record().Palette + ' is not among this page\'s palettes: the built-in one burns.');
     this.view.setFieldSize(this.api.fieldWidth(), this.api.fieldHeight());
     this.paletteDue = true;
   }

@@ -120,6 +120,7 @@ EMSCRIPTEN_KEEPALIVE const std::uint8_t* ember_frame() { return ThePage().run.Fr
 EMSCRIPTEN_KEEPALIVE const std::uint8_t* ember_frame_rgba() { return ThePage().run.FrameRgba(); }
 EMSCRIPTEN_KEEPALIVE int ember_palette_changed() { return ThePage().run.TakePaletteChanged(); }
 EMSCRIPTEN_KEEPALIVE const std::uint8_t* ember_palette() { return ThePage().run.PaletteRgba(); }
+EMSCRIPTEN_KEEPALIVE int ember_palette_fell_back() { return ThePage().run.PaletteFellBack(); }
 
 EMSCRIPTEN_KEEPALIVE const char* ember_presets() { return Reply(JsonStringList(StoredPresetNames())); }
 EMSCRIPTEN_KEEPALIVE int ember_select_preset(const char* name) { return Record().SelectPreset(name); }

@@ -52,6 +52,8 @@ public:
     // The palette as 256 red, green, blue, opaque alpha quads; and whether it
     // changed since the last call.
     const std::uint8_t* PaletteRgba() const { return m_PaletteRgba; }
+    // The record's palette file could not be read: the built-in palette burns.
+    bool PaletteFellBack() const { return m_pEngine && m_pEngine->PaletteFellBack(); }
     bool TakePaletteChanged();
     // The frame as red, green, blue, alpha pixels (for a canvas without WebGL).
     const std::uint8_t* FrameRgba();
