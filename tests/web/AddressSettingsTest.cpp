@@ -50,13 +50,9 @@ TEST(PageAddress, NumbersOutsideTheirRangeAreClampedWithANotice) {
     Settings settings = NewInstallationRecord();
     const std::vector<std::string> notices = ApplyAddressSettings("FireWorkCount=99&WaveSpeed=-51&FadeScreen=100",
                                                                   kFolder, settings);
-    int fireworks = 0, speed = 0, fade = 0;
-    settings.GetInt(SettingId::FireWorkCount, fireworks);
-    settings.GetInt(SettingId::WaveSpeed, speed);
-    settings.GetInt(SettingId::FadeScreen, fade);
-    EXPECT_EQ(fireworks, FindSettingDef(SettingId::FireWorkCount)->maxValue);
-    EXPECT_EQ(speed, -50);
-    EXPECT_EQ(fade, 100) << "the top of the range is in it";
+    EXPECT_EQ(IntOf(settings, SettingId::FireWorkCount), FindSettingDef(SettingId::FireWorkCount)->maxValue);
+    EXPECT_EQ(IntOf(settings, SettingId::WaveSpeed), -50);
+    EXPECT_EQ(IntOf(settings, SettingId::FadeScreen), 100) << "the top of the range is in it";
     ASSERT_EQ(notices.size(), 2u);
     EXPECT_TRUE(Mentions(notices, "FireWorkCount goes from 0 to 40: 99 became 40"));
     EXPECT_TRUE(Mentions(notices, "WaveSpeed"));
@@ -67,18 +63,11 @@ TEST(PageAddress, WrongTypesUnknownNamesAndTheStoresOwnValuesAreDropped) {
     const std::vector<std::string> notices = ApplyAddressSettings(
         "FireWorkCount=lots&Password=x&XRes=5&Bogus=1&FireBallCount&=3&&FireBallCount=3&CycleColors=1.5", kFolder,
         settings);
-    int fireworks = 0, fireballs = 0, cycling = 0, width = 0;
-    settings.GetInt(SettingId::FireWorkCount, fireworks);
-    settings.GetInt(SettingId::FireBallCount, fireballs);
-    settings.GetInt(SettingId::CycleColors, cycling);
-    settings.GetInt(SettingId::XRes, width);
-    std::string password;
-    settings.GetString(SettingId::Password, password);
-    EXPECT_EQ(fireworks, 6);
-    EXPECT_EQ(fireballs, 3);
-    EXPECT_EQ(cycling, 0);
-    EXPECT_EQ(width, 0);
-    EXPECT_EQ(password, "");
+    EXPECT_EQ(IntOf(settings, SettingId::FireWorkCount), 6);
+    EXPECT_EQ(IntOf(settings, SettingId::FireBallCount), 3);
+    EXPECT_EQ(IntOf(settings, SettingId::CycleColors), 0);
+    EXPECT_EQ(IntOf(settings, SettingId::XRes), 0);
+    EXPECT_EQ(StringOf(settings, SettingId::Password), "");
     EXPECT_EQ(notices.size(), 7u);
     EXPECT_TRUE(Mentions(notices, "FireWorkCount wants a whole number, not \"lots\""));
     EXPECT_TRUE(Mentions(notices, "\"Password\" is no setting of the fire"));
@@ -90,15 +79,11 @@ TEST(PageAddress, TextIsPercentDecodedCutAtTheRecordsLimitAndPalettesStayInTheir
     const std::string longText(300, 'x');
     EXPECT_TRUE(ApplyAddressSettings("FireText=Hello%0AWorld%21%zz%4&Palette=..%2F..%2Fetc%2FIce.pal", kFolder, settings)
                     .empty());
-    std::string text, palette;
-    settings.GetString(SettingId::FireText, text);
-    settings.GetString(SettingId::Palette, palette);
-    EXPECT_EQ(text, "Hello\nWorld!%zz%4") << "a % without two hexadecimal digits stands for itself";
-    EXPECT_EQ(palette, kFolder + "Ice.pal");
+    EXPECT_EQ(StringOf(settings, SettingId::FireText), "Hello\nWorld!%zz%4")
+        << "a % without two hexadecimal digits stands for itself";
+    EXPECT_EQ(StringOf(settings, SettingId::Palette), kFolder + "Ice.pal");
     EXPECT_TRUE(Mentions(ApplyAddressSettings("FireText=" + longText, kFolder, settings), "at most 255 bytes"));
-    settings.GetString(SettingId::FireText, text);
-    EXPECT_EQ(text, std::string(255, 'x'));
+    EXPECT_EQ(StringOf(settings, SettingId::FireText), std::string(255, 'x'));
     EXPECT_TRUE(ApplyAddressSettings("Palette=", kFolder, settings).empty());
-    settings.GetString(SettingId::Palette, palette);
-    EXPECT_EQ(palette, "") << "no name is the built-in palette";
+    EXPECT_EQ(StringOf(settings, SettingId::Palette), "") << "no name is the built-in palette";
 }

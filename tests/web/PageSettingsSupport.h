@@ -24,23 +24,13 @@ inline void SetUnusualValue(Settings& settings, const SettingDef& def, const std
     } else if (def.type == SettingType::String) {
         settings.SetString(def.id, "A&B=C %41 #1\n\"two\" \\ \xC3\xA9\n");
     } else {
-        int initial = 0;
-        settings.GetInt(def.id, initial);
+        const int initial = IntOf(settings, def.id);
         const int other = initial == def.minValue ? def.maxValue : def.minValue;
         settings.SetInt(def.id, def.HasBounds() ? other : (initial == 1 ? 0 : 1));
     }
 }
 
 inline void ExpectSameSetting(const Settings& expected, const Settings& actual, const SettingDef& def) {
-    if (def.type == SettingType::Int) {
-        int a = 0, b = 0;
-        expected.GetInt(def.id, a);
-        actual.GetInt(def.id, b);
-        EXPECT_EQ(a, b) << def.valueName;
-    } else {
-        std::string a, b;
-        expected.GetString(def.id, a);
-        actual.GetString(def.id, b);
-        EXPECT_EQ(a, b) << def.valueName;
-    }
+    if (def.type == SettingType::Int) EXPECT_EQ(IntOf(expected, def.id), IntOf(actual, def.id)) << def.valueName;
+    else EXPECT_EQ(StringOf(expected, def.id), StringOf(actual, def.id)) << def.valueName;
 }

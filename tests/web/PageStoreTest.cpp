@@ -96,9 +96,7 @@ TEST_F(PageStore, PresetsAreSavedChosenAndDeletedAsTheSheetDoes) {
 
     Settings other;
     ASSERT_EQ(other.SelectPreset("Party"), 1);
-    int fireworks = 0;
-    other.GetInt(SettingId::FireWorkCount, fireworks);
-    EXPECT_EQ(fireworks, 30);
+    EXPECT_EQ(IntOf(other, SettingId::FireWorkCount), 30);
 
     ASSERT_EQ(DeleteCurrentPreset(record), 1);
     EXPECT_TRUE(StoredPresetNames().empty());
@@ -115,11 +113,8 @@ TEST_F(PageStore, RandomIsStoredAtOnceWithTheCycleStartedAgain) {
     ASSERT_TRUE(SetPresetCycling(record, 0));
     Settings loaded;
     ASSERT_EQ(loaded.Load(), 1);
-    int cycling = 1, previous = 1;
-    loaded.GetInt(SettingId::RunPresetCycle, cycling);
-    loaded.GetInt(SettingId::PrevRunPreset, previous);
-    EXPECT_EQ(cycling, 0);
-    EXPECT_EQ(previous, 0);
+    EXPECT_EQ(IntOf(loaded, SettingId::RunPresetCycle, 1), 0);
+    EXPECT_EQ(IntOf(loaded, SettingId::PrevRunPreset, 1), 0);
 }
 
 TEST_F(PageStore, AnExportedPresetCarriesEveryPresetSettingAndNothingElse) {
@@ -139,8 +134,7 @@ TEST_F(PageStore, AnExportedPresetCarriesEveryPresetSettingAndNothingElse) {
     ASSERT_EQ(loaded.SelectPreset("Party"), 1);
     for (const SettingDef& def : kSettingDefs)
         if (def.scope == SettingScope::Preset && def.id != SettingId::Palette) ExpectSameSetting(record, loaded, def);
-    std::string palette;
-    loaded.GetString(SettingId::Palette, palette);
+    const std::string palette = StringOf(loaded, SettingId::Palette);
     EXPECT_EQ(palette.substr(palette.size() - 15), "Molten Gold.pal") << "by its name, in the palette folder";
 }
 

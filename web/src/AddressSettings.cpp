@@ -112,16 +112,11 @@ std::string AddressOfSettings(const Settings& settings) {
         if (!IsAddressSetting(def.id)) continue;
         std::string value;
         if (def.type == SettingType::Int) {
-            int now = 0, initial = 0;
-            settings.GetInt(def.id, now);
-            fresh.GetInt(def.id, initial);
-            if (now == initial) continue;
-            value = std::to_string(now);
+            if (IntOf(settings, def.id) == IntOf(fresh, def.id)) continue;
+            value = std::to_string(IntOf(settings, def.id));
         } else {
-            std::string initial;
-            settings.GetString(def.id, value);
-            fresh.GetString(def.id, initial);
-            if (value == initial) continue;
+            value = StringOf(settings, def.id);
+            if (value == StringOf(fresh, def.id)) continue;
             if (def.id == SettingId::Palette) value = FileNameOf(value);
         }
         if (!address.empty()) address += '&';

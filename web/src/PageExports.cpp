@@ -89,9 +89,8 @@ EMSCRIPTEN_KEEPALIVE int ember_set_int(const char* name, int value) {
     const SettingDef* def = Def(name, SettingType::Int);
     if (!def || !IsAddressSetting(def->id)) return 0;
     Record().SetInt(def->id, value);
-    int minimum = 0, maximum = 0;
-    Record().GetInt(SettingId::FireBallInFireWorkMin, minimum);
-    Record().GetInt(SettingId::FireBallInFireWorkMax, maximum);
+    int minimum = IntOf(Record(), SettingId::FireBallInFireWorkMin);
+    int maximum = IntOf(Record(), SettingId::FireBallInFireWorkMax);
     ApplyMinMaxRule(def->id == SettingId::FireBallInFireWorkMin, minimum, maximum);
     Record().SetInt(SettingId::FireBallInFireWorkMin, minimum);
     return Record().SetInt(SettingId::FireBallInFireWorkMax, maximum);

@@ -25,8 +25,7 @@ std::vector<std::string> PageRun::FollowAddress(const std::string& address) {
 std::string PageRun::PaletteFolder() { return GetInstallDirectory() + kPaletteFolderName; }
 
 FieldSize PageRun::PlannedField() const {
-    int renderScale = kRenderScaleAutomatic;
-    m_Record.GetInt(SettingId::RenderScale, renderScale);
+    const int renderScale = IntOf(m_Record, SettingId::RenderScale, kRenderScaleAutomatic);
     const WindowPlan plan =
         PlanFullScreen({}, m_nOutputWidth, m_nOutputHeight, m_nOutputWidth, m_nOutputHeight, 0, renderScale).front();
     return FieldSize{plan.fieldWidth, plan.fieldHeight};

@@ -34,15 +34,9 @@ std::string ExportPresetFile(const Settings& settings) {
     settings.GetPresetName(name);
     for (const SettingDef& def : kSettingDefs) {
         if (def.scope != SettingScope::Preset) continue;
-        if (def.type == SettingType::Int) {
-            int value = 0;
-            settings.GetInt(def.id, value);
-            scratch.WriteInt(PresetKeyPath(name), def.valueName, value);
-        } else {
-            std::string value;
-            settings.GetString(def.id, value);
-            scratch.WriteString(PresetKeyPath(name), def.valueName, def.id == SettingId::Palette ? FileNameOf(value) : value);
-        }
+        const std::string value = StringOf(settings, def.id);
+        if (def.type == SettingType::Int) scratch.WriteInt(PresetKeyPath(name), def.valueName, IntOf(settings, def.id));
+        else scratch.WriteString(PresetKeyPath(name), def.valueName, def.id == SettingId::Palette ? FileNameOf(value) : value);
     }
     return SerializeHive(static_cast<MemoryRegistry&>(scratch.Backend()).Root(), kRootPath);
 }

@@ -11,15 +11,9 @@ std::string RecordJson(const Settings& record) {
         if (!OfferedBeyondWindows(def)) continue;
         if (out.size() > 1) out += ',';
         out += JsonString(def.valueName) + ':';
-        if (def.type == SettingType::Int) {
-            int value = 0;
-            record.GetInt(def.id, value);
-            out += std::to_string(value);
-        } else {
-            std::string value;
-            record.GetString(def.id, value);
-            out += JsonString(def.id == SettingId::Palette ? FileNameOf(value) : value);
-        }
+        const std::string value = StringOf(record, def.id);
+        if (def.type == SettingType::Int) out += std::to_string(IntOf(record, def.id));
+        else out += JsonString(def.id == SettingId::Palette ? FileNameOf(value) : value);
     }
     return out + "}";
 }
