@@ -204,6 +204,32 @@ async function repairsAndStorage(url) {
   }, blocked);
   check('blocked storage: no console errors', blockedErrors.length === 0, blockedErrors.join('; '));
 
+  // Puts a stored hive in place before the page's first visit.
+  const storing = (hive) => `if (!sessionStorage.getItem('stored')) {
+    sessionStorage.setItem('stored', '1');
+    localStorage.setItem('emberlux.registry', ${JSON.stringify(hive)});
+  }`;
+
+  // Two presets with Random on: each visit moves on to the next, as each saver run does.
+  const presets = 'HKEY_CURRENT_USER\\Software\\Norvane\\Emberlux!\\Presets';
+  const two = ['REGEDIT4', '', `[${presets}]`, '"RunPresetCycle"=dword:00000001', '"PrevRunPreset"=dword:00000001', '',
+               `[${presets}\\One]`, '"FireWorkCount"=dword:00000001', '', `[${presets}\\Two]`, '"FireWorkCount"=dword:00000002', ''];
+  await withPage(url, async (page) => {
+    const first = await page.evaluate('Emberlux.page.api.presetName() + Emberlux.page.api.record().FireWorkCount');
+    await page.navigate(url);
+    await page.waitFor(ready, 20000);
+    const second = await page.evaluate('Emberlux.page.api.presetName() + Emberlux.page.api.record().FireWorkCount');
+    check('with Random on each visit moves on to the next preset', first === 'One1' && second === 'Two2', `${first}, then ${second}`);
+  }, storing(two.join('\n')));
+
+  await withPage(url, async (page) => {
+    check('stored settings that are no hive are said', await page.waitFor(`${notice}.includes("could not be read")`, 5000),
+          await page.evaluate(notice));
+    check('...kept aside, and the store starts again from the defaults', await page.evaluate(
+      'localStorage.getItem("emberlux.registry.bad").includes("[no end") && localStorage.getItem("emberlux.registry").startsWith("REGEDIT4")'));
+    await expectMovingFire(page, 'stored settings that are no hive');
+  }, storing('REGEDIT4\n[no end'));
+
   const full = `Storage.prototype.setItem = function () { throw new DOMException('full', 'QuotaExceededError'); };`;
   await withPage(url, async (page) => {
     // The first write is the preset cycling's, at the visit.
