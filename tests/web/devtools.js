@@ -105,18 +105,13 @@ class Page {
 
   send(method, params = {}) { return this.browser.send(method, params, this.sessionId); }
 
-  async navigate(url) {
-    const loaded = new Promise((resolve) => {
-      const listener = (message) => {
-        if (message.sessionId === this.sessionId && message.method === 'Page.loadEventFired') {
-          this.browser.listeners.splice(this.browser.listeners.indexOf(listener), 1);
-          resolve();
-        }
-      };
-      this.browser.listeners.push(listener);
-    });
+  // Loads `url` and waits until the new document has loaded: the old one is
+  // marked first, so that no answer of the old one is taken for the new.
+  async navigate(url, ms = 30000) {
+    await this.send('Runtime.evaluate', { expression: 'window.emberluxLeft = true' });
     await this.send('Page.navigate', { url });
-    await loaded;
+    if (!(await this.waitFor('!window.emberluxLeft && document.readyState === "complete"', ms)))
+      throw new Error('the page did not load: ' + url);
   }
 
   // The value of a script expression (awaited when it is a promise).

@@ -66,12 +66,15 @@ async function topGreen(page) {
 const ready = 'window.Emberlux && Emberlux.page && Emberlux.page.stats.frames > 3';
 const notice = 'document.getElementById("notice").textContent';
 
+// Opens `url` in a browser of its own; `beforeLoad` runs before the page's
+// first document only (a later document must not undo what the page stored).
 async function withPage(url, use, beforeLoad = null) {
   const browser = await Browser.launch();
   try {
     const page = await browser.open('about:blank', 1280, 720);
-    if (beforeLoad) await page.send('Page.addScriptToEvaluateOnNewDocument', { source: beforeLoad });
+    const script = beforeLoad && (await page.send('Page.addScriptToEvaluateOnNewDocument', { source: beforeLoad }));
     await page.navigate(url);
+    if (script) await page.send('Page.removeScriptToEvaluateOnNewDocument', { identifier: script.identifier });
     if (!(await page.waitFor(ready, 20000))) throw new Error('the page did not start burning: ' + page.errors.join('; '));
     await use(page);
     return page.errors;
@@ -204,11 +207,9 @@ async function repairsAndStorage(url) {
   }, blocked);
   check('blocked storage: no console errors', blockedErrors.length === 0, blockedErrors.join('; '));
 
-  // Puts a stored hive in place before the page's first visit.
-  const storing = (hive) => `if (!sessionStorage.getItem('stored')) {
-    sessionStorage.setItem('stored', '1');
-    localStorage.setItem('emberlux.registry', ${JSON.stringify(hive)});
-  }`;
+  // Puts a stored hive in place before the page's first visit (the profile is new).
+  const storing = (hive) => `if (localStorage.getItem('emberlux.registry') === null)
+    localStorage.setItem('emberlux.registry', ${JSON.stringify(hive)});`;
 
   // Two presets with Random on: each visit moves on to the next, as each saver run does.
   const presets = 'HKEY_CURRENT_USER\\Software\\Norvane\\Emberlux!\\Presets';
@@ -216,6 +217,12 @@ async function repairsAndStorage(url) {
                `[${presets}\\One]`, '"FireWorkCount"=dword:00000001', '', `[${presets}\\Two]`, '"FireWorkCount"=dword:00000002', ''];
   await withPage(url, async (page) => {
     const first = await page.evaluate('Emberlux.page.api.presetName() + Emberlux.page.api.record().FireWorkCount');
+    // The browser hands a page's storage to the next document a moment after
+    // it was written: a blank page of the same origin waits until it sees it.
+    const probe = path.join(scratch, 'probe.html');
+    fs.writeFileSync(probe, '<!DOCTYPE html><title>probe</title>');
+    await page.navigate('file://' + probe);
+    await page.waitFor('(localStorage.getItem("emberlux.registry") || "").includes("\\"PrevRunPreset\\"=dword:00000002")', 10000);
     await page.navigate(url);
     await page.waitFor(ready, 20000);
     const second = await page.evaluate('Emberlux.page.api.presetName() + Emberlux.page.api.record().FireWorkCount');
