@@ -15,6 +15,7 @@ const std::string kRoot = "HKEY_CURRENT_USER\\Software\\Norvane\\Emberlux!";
 // The browser's storage in memory: what it keeps, and whether it is full.
 class KeptText : public HiveStore {
 public:
+    std::string Read() override { return kept; }
     bool Keep(const std::string& text) override {
         if (full) return false;
         kept = text;
@@ -24,22 +25,26 @@ public:
     bool full = false;
 };
 
+std::unique_ptr<StoredHiveRegistry> PageRegistry(KeptText& storage) {
+    auto registry = std::make_unique<StoredHiveRegistry>(kRoot, storage);
+    registry->OpenApplicationKey();
+    return registry;
+}
+
 // The page's store opened on a stored text, as the process's store.
 class PageStore : public testing::Test {
 protected:
     void Open(const std::string& stored) {
-        RegistryStore::SetBackendFactory([this, stored] {
-            auto registry = std::make_unique<StoredHiveRegistry>(kRoot, m_Storage);
-            m_bLoaded = registry->Load(stored, m_sError);
-            return registry;
-        });
+        m_Storage.kept = stored;
+        RegistryStore::SetBackendFactory([this] { return std::make_unique<StoredHiveRegistry>(kRoot, m_Storage); });
         ASSERT_NE(RegistryStore::Instance(), nullptr);
+    }
+    const std::string& Refusal() {
+        return static_cast<StoredHiveRegistry&>(RegistryStore::Instance()->Backend()).Refusal();
     }
     void TearDown() override { RegistryStore::SetBackendFactory(nullptr); }
 
     KeptText m_Storage;
-    bool m_bLoaded = false;
-    std::string m_sError;
 };
 
 // A record with every setting away from a new installation's.
@@ -54,14 +59,13 @@ Settings UnusualRecord(const std::string& preset) {
 
 TEST_F(PageStore, EverySettingOfTheTableSurvivesTheBrowsersStorage) {
     Open("");
-    ASSERT_TRUE(m_bLoaded);
     Settings record = UnusualRecord("Party");
     record.SetString(SettingId::Palette, "");  // a path: loading puts it into the palette folder
     ASSERT_EQ(record.Save(), 1);
     EXPECT_EQ(m_Storage.kept.rfind("REGEDIT4", 0), 0u) << "the storage holds the savers' hive";
 
     Open(m_Storage.kept);  // the next visit
-    ASSERT_TRUE(m_bLoaded) << m_sError;
+    ASSERT_EQ(Refusal(), "");
     Settings loaded;
     ASSERT_EQ(loaded.Load(), 1);
     for (const SettingDef& def : kSettingDefs)
@@ -77,9 +81,20 @@ TEST_F(PageStore, AChangeTheStorageRefusesIsNotMadeAndTextThatIsNoHiveStartsEmpt
     EXPECT_TRUE(StoredPresetNames().empty()) << "the tree is put back as it was";
 
     Open("this is not\na hive");
-    EXPECT_FALSE(m_bLoaded);
-    EXPECT_NE(m_sError.find("line 1"), std::string::npos) << m_sError;
+    EXPECT_NE(Refusal().find("line 1"), std::string::npos) << Refusal();
     EXPECT_TRUE(StoredPresetNames().empty());
+}
+
+TEST_F(PageStore, TabsSharingTheStorageLoseNoChangeOfOneAnother) {
+    Open("");
+    std::unique_ptr<StoredHiveRegistry> other = PageRegistry(m_Storage);  // another tab, open already
+    RegistryStore* store = RegistryStore::Instance();
+    ASSERT_EQ(store->WriteInt("Presets\\One", "FireWorkCount", 1), 1);
+    RegistryValue value{RegistryType::Dword, {2, 0, 0, 0}};
+    ASSERT_TRUE(other->SetValue("Presets\\Two", "FireWorkCount", value));
+    EXPECT_EQ(store->ReadInt("Presets\\Two", "FireWorkCount", 0), 2) << "a read picks up the other tab's change";
+    EXPECT_EQ(StoredPresetNames(), (std::vector<std::string>{"One", "Two"}));
+    ASSERT_TRUE(other->QueryValue("Presets\\One", "FireWorkCount", value)) << "the other tab kept this one's";
 }
 
 TEST_F(PageStore, PresetsAreSavedChosenAndDeletedAsTheSheetDoes) {

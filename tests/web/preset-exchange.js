@@ -36,12 +36,15 @@ function frames(program, args, env = {}) {
 }
 
 checks.run(async () => {
-  const kept = [];
-  const module = await require(path.join(web, 'page/emberlux.js'))({ keepHive: (text) => kept.push(text) });
+  let stored = '';  // the browser's storage
+  const module = await require(path.join(web, 'page/emberlux.js'))({
+    readHive: () => stored,
+    keepHive: (text) => { stored = text; return true; },
+  });
   const call = (name, result, types, ...args) => module.cwrap('ember_' + name, result, types)(...args);
   const address = 'FireWorkCount=12&CycleColors=1&TransitionOn=0&OlympicRings=0&FireTextEnable=1&FireText=Ember%0ALux' +
                   '&FireTextOrbit=2&Palette=Ice.pal&FadeScreen=0&SparklesCount=900';
-  call('start', 'string', ['string', 'string'], address, '');
+  call('start', 'string', ['string'], address);
   check('the page saves the preset', call('save_preset_as', 'string', ['string'], 'Shared') === '');
   const record = JSON.parse(call('record', 'string', []));
   const exported = call('export_preset', 'string', []);

@@ -26,7 +26,7 @@ Emberlux.Page = class {
 
   start() {
     const stored = this.storage.read('emberlux.registry') || '';
-    const started = this.api.start(this.addressText(), stored);
+    const started = this.api.start(this.addressText());
     if (started.storeRefused) {
       this.storage.write('emberlux.registry.bad', stored);
       this.notice.show('The stored settings could not be read (' + started.storeRefused + '): they were set aside and the fire starts from the defaults.');
@@ -261,7 +261,11 @@ Emberlux.Page = class {
   const notice = new Emberlux.Notice(document.getElementById('notice'));
   const storage = new Emberlux.Storage((text) => notice.show(text));
   const audio = new Emberlux.AudioOutput();
-  createEmberluxModule({ audio, keepHive: (text) => storage.write('emberlux.registry', text) }).then((module) => {
+  createEmberluxModule({
+    audio,
+    readHive: () => storage.read('emberlux.registry'),
+    keepHive: (text) => storage.write('emberlux.registry', text),
+  }).then((module) => {
     Emberlux.page = new Emberlux.Page(module, storage, audio, notice);
     Emberlux.page.start();
   });

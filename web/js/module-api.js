@@ -8,7 +8,7 @@ Emberlux.api = function (module) {
   const json = (f) => (...args) => JSON.parse(f(...args));
   return {
     module,
-    start: json(call('start', 'string', 'string', 'string')),
+    start: json(call('start', 'string', 'string')),
     followAddress: json(call('follow_address', 'string', 'string')),
     table: json(call('settings_table', 'string')),
     record: json(call('record', 'string')),

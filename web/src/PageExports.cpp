@@ -18,14 +18,28 @@
 #include <emscripten.h>
 
 #include <memory>
+#include <string>
 #include <vector>
 
 namespace {
-// The page's storage, through the script, which knows whether it is full or blocked.
+// The page's storage, through the script, which knows whether it is full or
+// blocked. A stored text is read in two steps: its length, then its bytes.
+EM_JS(int, StoredHiveLength, (), {
+    Module.storedHive = Module.readHive() || "";
+    return lengthBytesUTF8(Module.storedHive);
+});
+EM_JS(void, CopyStoredHive, (char* out, int size), { stringToUTF8(Module.storedHive, out, size + 1); });
 EM_JS(int, KeepHiveInPage, (const char* text), { return Module.keepHive(UTF8ToString(text)) ? 1 : 0; });
 
 class PageHiveStore : public HiveStore {
 public:
+    std::string Read() override {
+        const int size = StoredHiveLength();
+        std::string text(static_cast<std::size_t>(size) + 1, '\0');
+        CopyStoredHive(&text[0], size);
+        text.resize(static_cast<std::size_t>(size));
+        return text;
+    }
     bool Keep(const std::string& text) override { return KeepHiveInPage(text.c_str()) != 0; }
 };
 
@@ -55,19 +69,19 @@ const SettingDef* Def(const char* name, SettingType type) {
 }  // namespace
 
 extern "C" {
-// Opens the store from its stored text and starts the run; returns
-// {"notices": [...], "storeRefused": reason or ""}.
-EMSCRIPTEN_KEEPALIVE const char* ember_start(const char* address, const char* storedHive) {
-    auto refusal = std::make_shared<std::string>();
-    const std::string stored = storedHive;
-    RegistryStore::SetBackendFactory([stored, refusal]() -> std::unique_ptr<RegistryBackend> {
-        auto registry = std::make_unique<StoredHiveRegistry>(std::string("HKEY_CURRENT_USER\\") + kApplicationKeyPath,
-                                                             ThePage().store);
-        registry->Load(stored, *refusal);
-        return registry;
+// Opens the store in the browser's storage and starts the run; returns
+// {"notices": [...], "storeRefused": why the stored text was no hive, or ""}.
+EMSCRIPTEN_KEEPALIVE const char* ember_start(const char* address) {
+    RegistryStore::SetBackendFactory([] {
+        return std::make_unique<StoredHiveRegistry>(std::string("HKEY_CURRENT_USER\\") + kApplicationKeyPath,
+                                                    ThePage().store);
     });
+    // The factory makes the page's registry only.
+    RegistryStore* store = RegistryStore::Instance();
+    const std::string refusal = store ? static_cast<StoredHiveRegistry&>(store->Backend()).Refusal()
+                                      : "the browser's storage cannot be opened";
     const std::vector<std::string> notices = ThePage().run.Start(address);
-    return Reply("{\"notices\":" + JsonStringList(notices) + ",\"storeRefused\":" + JsonString(*refusal) + "}");
+    return Reply("{\"notices\":" + JsonStringList(notices) + ",\"storeRefused\":" + JsonString(refusal) + "}");
 }
 
 // {"notices": [...]} of the new address, applied to the current preset.
