@@ -13,6 +13,11 @@ bool ProcessorHasAvx512() {
     return __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512bw") &&
            __builtin_cpu_supports("avx512vbmi");
 }
+#elif defined(__EMSCRIPTEN__)
+// WebAssembly SIMD carries the SSSE3 unit; a browser without it loads no module at all.
+bool ProcessorHasSsse3() { return true; }
+bool ProcessorHasAvx2() { return false; }
+bool ProcessorHasAvx512() { return false; }
 #else
 bool ProcessorHasSsse3() { return false; }
 bool ProcessorHasAvx2() { return false; }

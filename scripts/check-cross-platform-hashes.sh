@@ -5,7 +5,8 @@
 # their hash lines. The first run has fireworks, the paper burn, the desktop
 # blend at 2 and colour cycling; the second is the full default fire with its
 # turbulence map (built from an empty cache), flaming text and New Year scene.
-# Each run on each Windows build is one check; an i686 build on a machine that
+# Each run on each Windows build, and on the WebAssembly build at each of its
+# pass levels, is one check; an i686 build on a machine that
 # cannot run 32-bit programs is a skipped one. Prints
 # "cross-platform-hashes: N passed, N failed" (", N skipped" after it when some were).
 set -uo pipefail
@@ -32,6 +33,13 @@ for run in "${runs[@]}"; do
     else
       count_pass 1 "$arch matches Linux ($(echo "$output" | wc -l) frames of: $run)"
     fi
+  done
+  # The WebAssembly renderer under Node, at each of its pass levels, draws them too.
+  for level in scalar sse2 ssse3; do
+    rm -f "$cache"/*
+    output=$(build/web/tools/frames/emberlux-frames "${args[@]}" --cache-dir "$cache" --passes $level 2>/dev/null)
+    [ "$output" = "$reference" ]
+    check $? "web ($level) matches Linux for: $run"
   done
   rm -rf "$cache"
 done

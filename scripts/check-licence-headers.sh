@@ -6,8 +6,9 @@
 #
 # Source files are the tracked files people write and a comment can hold:
 # C and C++ (.c .cc .cpp .h .hpp), CMake (CMakeLists.txt, .cmake), shell (.sh),
-# Python (.py), Windows resource scripts (.rc), installer scripts (.nsi .nsh)
-# and any other file that starts with "#!" (.ci/run). Data (pictures, sounds,
+# Python (.py), Windows resource scripts (.rc), installer scripts (.nsi .nsh),
+# the page's JavaScript, HTML and style sheets (.js .html .css) and any other
+# file that starts with "#!" (.ci/run). Data (pictures, sounds,
 # fonts, palettes, reference vectors and golden hashes), documentation,
 # licence texts and JSON (which has no comments) do not count.
 # Usage: scripts/check-licence-headers.sh [REPOSITORY]   (default: this one)
@@ -17,7 +18,8 @@ tag='SPDX-License-Identifier: GPL-2.0-or-later'
 
 is_source() {
   case "$1" in
-    *.c | *.cc | *.cpp | *.h | *.hpp | *.cmake | */CMakeLists.txt | CMakeLists.txt | *.sh | *.py | *.rc | *.nsi | *.nsh)
+    *.c | *.cc | *.cpp | *.h | *.hpp | *.cmake | */CMakeLists.txt | CMakeLists.txt | *.sh | *.py | *.rc | *.nsi | *.nsh | \
+      *.js | *.html | *.css)
       return 0 ;;
     tests/data/* | *.txt | *.md | *.json | *.png | *.gif | *.bmp | *.ico | *.wav | *.pal | *.fnt | *.bin | *.ppm)
       return 1 ;;

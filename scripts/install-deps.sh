@@ -2,15 +2,17 @@
 # SPDX-License-Identifier: GPL-2.0-or-later
 # Installs what building and testing Emberlux! needs on Debian: compilers for
 # Linux and for Windows (MinGW-w64), test and benchmark libraries, the picture
-# libraries of the renderer, and Wine with a virtual X display for the Windows
+# libraries of the renderer, Wine with a virtual X display for the Windows
 # builds (and the locale sources the Windows tests build a Japanese locale
-# from). Runs apt as root, through sudo when needed.
+# from), and emscripten with Chromium for the WebAssembly build and its page.
+# Runs apt as root, through sudo when needed.
 set -euo pipefail
 as_root() { if [ "$(id -u)" = 0 ]; then "$@"; else sudo "$@"; fi; }
 
 packages=(build-essential cmake pkg-config clang libclang-rt-dev googletest libgtest-dev libbenchmark-dev libgif-dev libpng-dev
           libsdl2-dev libx11-dev libxinerama-dev xscreensaver python3
-          mingw-w64 nsis wine wine64 xvfb xserver-xephyr xauth xdotool imagemagick x11-utils locales)
+          mingw-w64 nsis wine wine64 xvfb xserver-xephyr xauth xdotool imagemagick x11-utils locales
+          emscripten node-acorn chromium)
 if ! dpkg --print-foreign-architectures | grep -qx i386; then
   as_root dpkg --add-architecture i386
 fi

@@ -6,6 +6,8 @@
 #                                    with the sample palettes, README, LICENSE,
 #                                    notices
 #   emberlux_<version>_amd64.deb     the native Linux saver's package
+#   emberlux.html                    the page in one file (WebAssembly inside)
+#   Emberlux-<version>-web.zip       the page folder, with LICENSE and notices
 #   SHA256SUMS                       the checksums of all of them
 # The build runs in a fresh export of HEAD with build folders of its own, so
 # neither uncommitted changes nor earlier builds reach the release; a working
@@ -49,9 +51,18 @@ cmake --build build/linux-release -j"$JOBS" >/dev/null
 mapfile -t debs < <(find build/linux-release -maxdepth 1 -name '*.deb')
 [ ${#debs[@]} = 1 ] || { echo "make-release: expected one .deb, found ${#debs[@]}" >&2; exit 1; }
 
+echo "== the page"
+cmake --preset web >/dev/null
+cmake --build build/web -j"$JOBS" >/dev/null
+mkdir -p "$tree/stage-web"
+cp -r build/web/page "$tree/stage-web/$name-web"
+cp THIRD-PARTY-NOTICES.md "$tree/stage-web/$name-web/"
+cp LICENSE "$tree/stage-web/$name-web/LICENSE.txt"
+(cd "$tree/stage-web" && python3 -m zipfile -c "$tree/$name-web.zip" "$name-web")
+
 rm -rf "$repo/dist"
 mkdir -p "$repo/dist"
-cp "$setup" "$tree/$name-windows.zip" "${debs[@]}" "$repo/dist/"
+cp "$setup" "$tree/$name-windows.zip" "${debs[@]}" build/web/emberlux.html "$tree/$name-web.zip" "$repo/dist/"
 cd "$repo/dist"
 sha256sum -- * >SHA256SUMS
 echo "== dist/"

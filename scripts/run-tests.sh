@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-2.0-or-later
 # Installs what is needed, builds every target (Linux debug with sanitizers,
-# Linux release, Windows i686 and x86_64) and runs every test: the Linux unit
+# Linux release, Windows i686 and x86_64, WebAssembly) and runs every test: the Linux unit
 # tests under AddressSanitizer and UndefinedBehaviorSanitizer, the threads'
 # tests under ThreadSanitizer, the fuzz targets for a bounded time
 # (EMBERLUX_FUZZ_SECONDS each, default 20), the Windows unit tests under Wine,
@@ -18,7 +18,7 @@ if [ "${EMBERLUX_SKIP_INSTALL:-0}" != 1 ]; then
   bash scripts/install-deps.sh || { echo "installing the build tools failed"; exit 1; }
 fi
 
-for preset in linux-debug linux-release win-i686 win-x86_64; do
+for preset in linux-debug linux-release win-i686 win-x86_64 web; do
   echo "== building $preset"
   if ! { cmake --preset "$preset" >/dev/null && cmake --build "build/$preset" -j"$jobs"; }; then
     count_fail "build $preset"
@@ -123,6 +123,9 @@ for script in e2e config-e2e monitors-e2e window-tests; do
     run_script "$script" "$script ($arch)" bash "tests/win32/$script.sh" "build/$arch"
   done
 done
+run_script web-frames "the WebAssembly renderer under Node" bash tests/web/frames-hashes.sh build/web
+run_script web-presets "a preset of the page in the Linux build" node tests/web/preset-exchange.js build/web build/linux-release
+run_script web-page "the page in headless Chromium" node tests/web/page-e2e.js build/web
 run_script linux-e2e "the native saver end to end" bash tests/linux/e2e.sh build/linux-release
 run_script xscreensaver-e2e "the native saver under xscreensaver" bash tests/linux/xscreensaver-e2e.sh build/linux-release
 run_script sheet-check "the dialogs at 96, 120, 144 and 192 DPI" bash tests/dpi/sheet-check.sh build/win-x86_64

@@ -3,23 +3,25 @@
 // page (a Western and a Cyrillic system language) and the glyph lookup, then
 // drawn for a few frames on a small field with any options.
 #include "engine/FlamingText.h"
-#include "engine/RandomTable.h"
+#include "engine/SharedEngineState.h"
 #include "platform/OemText.h"
 #include "tests/FieldSource.h"
 #include "tests/fuzz/FuzzInput.h"
 
 #include <algorithm>
 #include <cstdlib>
+#include <memory>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzInput input(data, size);
     setenv("LC_ALL", input.Byte() & 1 ? "ru_RU.UTF-8" : "en_US.UTF-8", 1);
+    // A new run for every input: a fresh line-switch counter and table.
+    std::unique_ptr<SharedEngineState> run(new SharedEngineState(1));
     FieldSource field(*run, 1 + input.Byte() % 64, 2 + input.Byte() % 47);
     FlamingTextOptions options{input.Setting(), input.Setting(), input.Setting(), input.Setting()};
     run->random.SetCursor(input.Word());
     const OemText oem = ConvertToOemText(input.Rest());
     if (oem.fontId != kCyrillicFontId && oem.fontId != kWesternFontId) std::abort();
-    ResetLineSwitchCounter();
     CFlamingText text(&field, oem.text, oem.fontId, options);
     text.Start();
     for (int frame = 0; frame < 4; ++frame) {
