@@ -36,5 +36,14 @@ TEST(FrameRateOverlay, TextIsInkOnABoxAndStaysInsideTheFrame) {
     // Text running off every edge of a tiny frame draws only what fits.
     std::vector<std::uint32_t> tiny(3 * 3, 0);
     DrawOverlayText(tiny.data(), 3, 3, 3 * 4, -5, -5, 3, "fps 99.9");
-    DrawFrameRate(tiny.data(), 3, 3, 3 * 4, 40.0);
+    DrawOverlay(tiny.data(), 3, 3, 3 * 4, "40.0 fps, MIT-SHM");
+}
+
+TEST(FrameRateOverlay, TheLineNamesTheRateAndTheWayAndFitsItsBuffer) {
+    char text[32];
+    FormatFrameRate(39.96, "MIT-SHM", text, sizeof text);
+    EXPECT_STREQ(text, "40.0 fps, MIT-SHM");
+    char small[12];
+    FormatFrameRate(1234.5, "XPutImage", small, sizeof small);
+    EXPECT_STREQ(small, "1234.5 fps,");
 }
