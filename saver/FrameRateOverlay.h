@@ -22,9 +22,6 @@ private:
 void DrawOverlayText(std::uint32_t* pixels, int width, int height, int pitch, int x, int y, int scale,
                      const char* text);
 
-// The frame rate in the top-left corner, scaled to stay readable on large frames.
-void DrawFrameRate(std::uint32_t* pixels, int width, int height, int pitch, double rate);
-
 // A line of text in the top-left corner, scaled to stay readable on large frames.
 void DrawOverlay(std::uint32_t* pixels, int width, int height, int pitch, const char* text);
 

@@ -152,6 +152,43 @@ EOF
 status=$?
 check "SDL's disk driver records the crackle loop, twice over, each time whole" $status
 
+echo "== the way frames reach the screen"
+# With --fps the saver names it on stderr. A display without MIT-SHM, and one
+# reached over TCP (whose server refuses to attach our memory), get the
+# pictures sent with XPutImage; the fire shows every way.
+way_on() {  # way_on DISPLAY ARGS...: the way the saver names there, once its fire shows (else "no fire")
+  local way= deadline=$((SECONDS + 30))
+  DISPLAY=$1 "$saver" "${@:2}" --fps 2>"$work/way.err" &
+  pid=$!
+  until [ -n "$way" ] || [ $SECONDS -ge $deadline ]; do
+    sleep 0.1
+    way=$(sed -n 's/^emberlux: frames reach the screen through //p' "$work/way.err")
+  done
+  DISPLAY=$1 wait_for_fire "$work/way.png" 30 || way="no fire"
+  echo "${way:-no way named}"
+  kill -TERM "$pid"; wait_exit "$pid" 1
+}
+# What an earlier run drew into the root window stays there: start from black.
+"$test_window" root 000000 000000
+for arguments in "" "--window" "--root"; do
+  way=$(way_on "$DISPLAY" $arguments)
+  [ "$way" = MIT-SHM ]; check "'${arguments:-full screen} --fps' presents through MIT-SHM where no graphics card draws" $? "($way)"
+done
+if start_display "$work/no-shm" Xvfb -screen 0 640x480x24 -nolisten tcp -noreset -extension MIT-SHM; then
+  servers+=("$started")
+  way=$(way_on ":$(cat "$work/no-shm")" --root)
+  [ "$way" = XPutImage ]; check "without MIT-SHM it sends its pictures with XPutImage" $? "($way)"
+else
+  check "an Xvfb without MIT-SHM starts" 1
+fi
+if start_display "$work/tcp" Xvfb -screen 0 640x480x24 -listen tcp -noreset; then
+  servers+=("$started")
+  way=$(way_on "localhost:$(cat "$work/tcp")")
+  [ "$way" = XPutImage ]; check "over TCP, where the server refuses our memory, it sends them with XPutImage" $? "($way)"
+else
+  check "an Xvfb listening on TCP starts" 1
+fi
+
 echo "== two monitors"
 if monitors_begin; then
   start_saver
