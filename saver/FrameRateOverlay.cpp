@@ -48,9 +48,11 @@ void DrawOverlayText(std::uint32_t* pixels, int width, int height, int pitch, in
     }
 }
 
-void DrawFrameRate(std::uint32_t* pixels, int width, int height, int pitch, double rate) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.1f fps", rate);
+void DrawOverlay(std::uint32_t* pixels, int width, int height, int pitch, const char* text) {
     const int scale = height >= 720 ? 2 : 1;
     DrawOverlayText(pixels, width, height, pitch, 4 * scale, 4 * scale, scale, text);
+}
+
+void FormatFrameRate(double rate, const char* way, char* text, std::size_t size) {
+    std::snprintf(text, size, "%.1f fps, %s", rate, way);
 }

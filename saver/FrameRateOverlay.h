@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
+#include <cstddef>
 #include <cstdint>
 
 // Counts the frames shown and gives their rate over the last whole second.
@@ -21,5 +22,9 @@ private:
 void DrawOverlayText(std::uint32_t* pixels, int width, int height, int pitch, int x, int y, int scale,
                      const char* text);
 
-// The frame rate in the top-left corner, scaled to stay readable on large frames.
-void DrawFrameRate(std::uint32_t* pixels, int width, int height, int pitch, double rate);
+// A line of text in the top-left corner, scaled to stay readable on large frames.
+void DrawOverlay(std::uint32_t* pixels, int width, int height, int pitch, const char* text);
+
+// The line the frame rate shows: the rate and how the frames reach the screen
+// ("40.0 fps, MIT-SHM"), cut to fit `size` bytes.
+void FormatFrameRate(double rate, const char* way, char* text, std::size_t size);

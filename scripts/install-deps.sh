@@ -10,7 +10,7 @@ set -euo pipefail
 as_root() { if [ "$(id -u)" = 0 ]; then "$@"; else sudo "$@"; fi; }
 
 packages=(build-essential cmake pkg-config clang libclang-rt-dev googletest libgtest-dev libbenchmark-dev libgif-dev libpng-dev
-          libsdl2-dev libx11-dev libxinerama-dev xscreensaver python3
+          libsdl2-dev libx11-dev libxext-dev libxinerama-dev xscreensaver python3
           mingw-w64 nsis wine wine64 xvfb xserver-xephyr xauth xdotool imagemagick x11-utils locales
           emscripten node-acorn chromium)
 if ! dpkg --print-foreign-architectures | grep -qx i386; then

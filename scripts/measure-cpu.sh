@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-2.0-or-later
-# Measures what the running saver costs, each for SECONDS (default 10) once
-# the fire burns, and prints the share of one core taken:
+# Measures what the running savers cost, each for SECONDS (default 10), and
+# prints the share of one core taken by the saver and by the X server:
 #   - Emberlux.scr under Wine in a virtual display of 1920x1080 and of
 #     3840x2160, with a new installation's settings (the automatic render scale
 #     burns a 1920x1080 field on the larger screen), beside the X server and
@@ -14,27 +14,54 @@
 #     17 s), and from 20 s on, once it has burnt. Then PresentLoop.exe
 #     (tests/win32) draws a new frame as often on the same screen the same
 #     way, and nothing else: what Wine's drawing costs by itself;
-#   - the native saver and xflame (Debian's xscreensaver-data-extra, installed
-#     here when missing), each unpaced in the root window of a virtual
-#     1920x1080 display with its frame rate shown; the corner with the rate is
-#     kept as build/measure-cpu/NAME.png.
+#   - the native saver with a new installation's settings, full screen, in
+#     the root window and in an ordinary window, on virtual displays of
+#     1920x1080 and 3840x2160, from 20 s after its start (the desktop has
+#     burnt), with the way its frames reach the screen; then `xflame -root`
+#     (Debian's xscreensaver-data-extra, installed here when missing) on the
+#     same display;
+#   - both unpaced in the root window of a 1920x1080 display with their frame
+#     rates shown; the corners with the rates are kept in build/measure-cpu/.
+# PART is windows, native or all (the default). EMBERLUX_NATIVE names another
+# build of the native saver to measure (for figures before a change).
 # Not a test: the figures depend on the machine.
-# Usage: scripts/measure-cpu.sh [SECONDS]
+# Usage: scripts/measure-cpu.sh [SECONDS [PART]]
 set -uo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-10}
+part=${2:-all}
 scr=build/win-x86_64/saver/win32/Emberlux.scr
 present_loop=build/win-x86_64/tests/PresentLoop.exe
-[ -f "$scr" ] && [ -f "$present_loop" ] || {
-  cmake --preset win-x86_64 >/dev/null &&
-    cmake --build build/win-x86_64 --target Emberlux PresentLoop -j"$(nproc)" >/dev/null
-} || exit 1
+native=${EMBERLUX_NATIVE:-build/linux-release/saver/sdl/emberlux}
+xflame=/usr/libexec/xscreensaver/xflame
+case $part in
+  all | windows | native) ;;
+  *) echo "usage: scripts/measure-cpu.sh [SECONDS [all|windows|native]]" >&2; exit 2 ;;
+esac
+if [ "$part" != native ]; then
+  [ -f "$scr" ] && [ -f "$present_loop" ] || {
+    cmake --preset win-x86_64 >/dev/null &&
+      cmake --build build/win-x86_64 --target Emberlux PresentLoop -j"$(nproc)" >/dev/null
+  } || exit 1
+fi
+if [ "$part" != windows ]; then
+  [ -x "$native" ] || {
+    cmake --preset linux-release >/dev/null && cmake --build build/linux-release --target emberlux -j"$(nproc)" >/dev/null
+  } || exit 1
+  if [ ! -x "$xflame" ]; then
+    as_root=()
+    [ "$(id -u)" = 0 ] || as_root=(sudo)
+    "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends xscreensaver-data-extra >/dev/null
+  fi
+fi
 source scripts/lib/display.sh
 source scripts/lib/pictures.sh
 source scripts/lib/wine.sh
-WINELOADER=$(wine_loader_of "$scr") || exit 1
-export WINEDEBUG=-all WINEPREFIX=$PWD/build/measure-wine WINELOADER
-wine=$WINELOADER
+if [ "$part" != native ]; then
+  WINELOADER=$(wine_loader_of "$scr") || exit 1
+  export WINEDEBUG=-all WINEPREFIX=$PWD/build/measure-wine WINELOADER
+  wine=$WINELOADER
+fi
 ticks=$(getconf CLK_TCK)
 
 # The wineserver of our prefix (others may run beside it on the machine).
@@ -49,13 +76,14 @@ cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat" 2>/dev/null || echo 0; }
 share() { awk -v t="$1" -v hz="$ticks" -v s="$seconds" 'BEGIN { printf "%5.1f%%", 100 * t / hz / s }'; }
 
 # The share of one core each process takes over the next SECONDS.
-sample() {  # sample LABEL PROGRAM_PID XSERVER_PID WINESERVER_PID
-  local s0 x0 w0 s1 x1 w1
-  s0=$(cpu_ticks "$2"); x0=$(cpu_ticks "$3"); w0=$(cpu_ticks "$4")
+sample() {  # sample LABEL PROGRAM_PID XSERVER_PID [WINESERVER_PID]
+  local s0 x0 w0 s1 x1 w1 wineserver=
+  s0=$(cpu_ticks "$2"); x0=$(cpu_ticks "$3"); w0=$(cpu_ticks "${4:-0}")
   sleep "$seconds"
-  s1=$(cpu_ticks "$2"); x1=$(cpu_ticks "$3"); w1=$(cpu_ticks "$4")
-  printf '%-64s %s   X server %s   wineserver %s   (of one core, %s s)\n' "$1" \
-    "$(share $((s1 - s0)))" "$(share $((x1 - x0)))" "$(share $((w1 - w0)))" "$seconds"
+  s1=$(cpu_ticks "$2"); x1=$(cpu_ticks "$3"); w1=$(cpu_ticks "${4:-0}")
+  [ -n "${4:-}" ] && wineserver="   wineserver $(share $((w1 - w0)))"
+  printf '%-64s %s   X server %s%s   (of one core, %s s)\n' "$1" \
+    "$(share $((s1 - s0)))" "$(share $((x1 - x0)))" "$wineserver" "$seconds"
 }
 
 measure() {  # measure WxH DIRECTX (1 as a new installation, 0 for DirectX mode off)
@@ -102,20 +130,45 @@ measure() {  # measure WxH DIRECTX (1 as a new installation, 0 for DirectX mode 
   wait 2>/dev/null
 }
 
-# An unpaced native saver in the root window of a 1920x1080 display.
-measure_native() {  # measure_native NAME PROGRAM ARGS...
+# A native saver with a new installation's settings on a virtual WxH
+# display, from 20 s after its start, beside the X server; with --fps the
+# first line it writes names the way its frames reach the screen.
+measure_native() {  # measure_native WxH LABEL PROGRAM ARGS...
+  local size=$1 label=$2 xvfb program way config window
+  shift 2
+  start_xvfb "$size" || return 1
+  xvfb=$x_pid
+  export DISPLAY=$x_display
+  config=$(mktemp -d)
+  XDG_CONFIG_HOME=$config TMPDIR=$config SDL_AUDIODRIVER=dummy "$@" 2>"$config/err" &
+  program=$!
+  sleep 20
+  way=$(sed -n 's/^emberlux: frames reach the screen through //p' "$config/err" | head -n 1)
+  sample "$label $size${way:+ ($way)}" "$program" "$xvfb"
+  # The corner with the frame rate, to tell a saver starved of time from a light one.
+  window=$(xdotool search --name '^Emberlux!$' 2>/dev/null | head -n 1)
+  import -window "${window:-root}" -crop 640x100+0+0 "build/measure-cpu/$(tr -c 'a-z0-9\n' - <<<"$label")-$size.png" 2>/dev/null
+  kill "$program" 2>/dev/null
+  kill "$xvfb" 2>/dev/null
+  wait 2>/dev/null
+  rm -rf "$config"
+}
+
+# Unpaced in the root window of a 1920x1080 display, the frame rate shown.
+measure_unpaced() {  # measure_unpaced NAME PROGRAM ARGS...
   local name=$1 xvfb program t0 t1
   shift
   start_xvfb 1920x1080 || return 1
   xvfb=$x_pid
-  DISPLAY=$x_display "$@" >/dev/null 2>&1 &
+  export DISPLAY=$x_display
+  "$@" >/dev/null 2>&1 &
   program=$!
   sleep 3
   t0=$(cpu_ticks "$program")
   sleep "$seconds"
   t1=$(cpu_ticks "$program")
-  DISPLAY=$x_display screenshot "build/measure-cpu/$name-top.png" 400x120+0+0
-  DISPLAY=$x_display screenshot "build/measure-cpu/$name-bottom.png" 400x120+0+960
+  screenshot "build/measure-cpu/$name-top.png" 400x120+0+0
+  screenshot "build/measure-cpu/$name-bottom.png" 400x120+0+960
   printf '%-12s 1920x1080  unpaced, %s of one core; its frame rate: build/measure-cpu/%s-*.png\n' "$name" \
     "$(share $((t1 - t0)))" "$name"
   kill "$program" 2>/dev/null
@@ -123,19 +176,21 @@ measure_native() {  # measure_native NAME PROGRAM ARGS...
   wait 2>/dev/null
 }
 
-echo "cpu: $(lscpu | sed -n 's/^Model name: *//p'), $(nproc) cores"
-measure 1920x1080 1
-measure 1920x1080 0
-measure 3840x2160 1
-
-xflame=/usr/libexec/xscreensaver/xflame
-if [ ! -x "$xflame" ]; then
-  as_root=()
-  [ "$(id -u)" = 0 ] || as_root=(sudo)
-  "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends xscreensaver-data-extra >/dev/null
+echo "cpu: $(lscpu | sed -n 's/^Model name: *//p'), $(nproc) cores, load average $(cut -d' ' -f1-3 /proc/loadavg)"
+if [ "$part" != native ]; then
+  measure 1920x1080 1
+  measure 1920x1080 0
+  measure 3840x2160 1
 fi
-native=build/linux-release/saver/sdl/emberlux
-[ -x "$native" ] || { cmake --preset linux-release >/dev/null && cmake --build build/linux-release --target emberlux -j"$(nproc)" >/dev/null; } || exit 1
-mkdir -p build/measure-cpu
-measure_native emberlux "$native" --root --delay 0 --fps
-measure_native xflame "$xflame" -root -delay 0 -fps
+if [ "$part" != windows ]; then
+  mkdir -p build/measure-cpu
+  for size in 1920x1080 3840x2160; do
+    measure_native "$size" "emberlux full screen" "$native" --fps
+    measure_native "$size" "emberlux --root" "$native" --root --fps
+    measure_native "$size" "emberlux --window" "$native" --window --fps
+    measure_native "$size" "xflame -root" "$xflame" -root
+  done
+  measure_unpaced emberlux "$native" --root --delay 0 --fps
+  measure_unpaced xflame "$xflame" -root -delay 0 -fps
+fi
+echo "load at the end: $(cut -d" " -f1-3 /proc/loadavg)"

@@ -58,8 +58,17 @@ TEST(FrameRateOverlay, TextRunningOffEveryEdgeOfATinyFrameDrawsWhatFallsInsideAn
         }
     EXPECT_GT(ink, 0) << "part of a letter falls inside";
     EXPECT_LT(ink, 9) << "and part of the box around it";
-    // The frame rate's box starts at (4, 4), beyond the frame: nothing changes.
+    // The overlay's box starts at (4, 4), beyond the frame: nothing changes.
     const std::vector<std::uint32_t> before = block;
-    DrawFrameRate(tiny, 3, 3, kBlock * 4, 40.0);
+    DrawOverlay(tiny, 3, 3, kBlock * 4, "40.0 fps, MIT-SHM");
     EXPECT_EQ(block, before);
+}
+
+TEST(FrameRateOverlay, TheLineNamesTheRateAndTheWayAndFitsItsBuffer) {
+    char text[32];
+    FormatFrameRate(39.96, "MIT-SHM", text, sizeof text);
+    EXPECT_STREQ(text, "40.0 fps, MIT-SHM");
+    char small[12];
+    FormatFrameRate(1234.5, "XPutImage", small, sizeof small);
+    EXPECT_STREQ(small, "1234.5 fps,");
 }

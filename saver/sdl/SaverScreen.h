@@ -1,18 +1,15 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
-#include "engine/FireEngine.h"
 #include "platform/DesktopImage.h"
-#include "saver/FireSound.h"
-#include "saver/FrameConversion.h"
+#include "saver/FireFeed.h"
+#include "saver/FramePresenter.h"
+#include "saver/PresenterChoice.h"
 #include "saver/RenderScale.h"
 #include "settings/Settings.h"
 
-#include <cstdint>
 #include <memory>
-#include <vector>
+#include <string>
 
-struct SDL_Renderer;
-struct SDL_Texture;
 struct SDL_Window;
 
 // How one screen of a run is made.
@@ -25,48 +22,45 @@ struct ScreenPlan {
 };
 
 // One place the fire is shown: a window of our own, or one another program
-// made (the root window, the screen saver host's window). It owns the engine
-// that burns for it, the indexed frame and a streaming texture of the field's
-// size, which the renderer scales onto the window.
+// made (the root window, the screen saver host's window). It owns the fire
+// that burns for it and the presenter that shows its frames, the best of the
+// ways `place` leaves (see PresentersToTry).
 class SaverScreen {
 public:
-    explicit SaverScreen(SharedEngineState& shared) : m_Shared(shared) {}
+    explicit SaverScreen(SharedEngineState& shared) : m_Feed(shared) {}
     ~SaverScreen();
     SaverScreen(const SaverScreen&) = delete;
     SaverScreen& operator=(const SaverScreen&) = delete;
 
-    // Builds the engine, then the window and its renderer. False with one
-    // line in `error` when the window cannot be shown; an engine that cannot
-    // be made leaves the screen black.
-    bool Open(ScreenPlan plan, const Settings& settings, std::string& error);
+    // Builds the fire, then the window and its presenter. False with one
+    // line in `error` when the window cannot be shown; a fire that cannot
+    // be made leaves the window as it is.
+    bool Open(ScreenPlan plan, const Settings& settings, const PresentingPlace& place, std::string& error);
 
-    // Steps the engine and shows its frame, with the frame rate when it is
-    // not negative.
+    // Steps the fire and shows its frame, with the frame rate when it is not
+    // negative.
     void Show(double frameRate);
-    // The window changed its size; the field follows once the size has held
-    // for a moment, and until then the last field is scaled to the window.
-    void Resized(long long now) { m_nResizedAt = now; }
+    // The window changed its size: the last field is scaled to the new size
+    // at once, and the field follows once the size has held for a moment.
+    void Resized(long long now);
     void RebuildWhenSettled(long long now);
 
     SDL_Window* Window() const { return m_pWindow; }
+    // How its frames reach the screen.
+    const char* Way() const { return m_pPresenter->Way(); }
 
 private:
     bool OpenWindow(std::string& error);
-    void BuildEngine(int outputWidth, int outputHeight);
-    // The texture the field is uploaded to, once there are an engine and a renderer.
-    void CreateTexture();
+    bool OpenPresenter(const PresentingPlace& place, std::string& error);
+    std::unique_ptr<FramePresenter> MakePresenter(PresenterKind kind) const;
+    // Opens the presenter for the fire's field at the window's size now.
+    bool PresentAtWindowSize();
 
-    SharedEngineState& m_Shared;
     ScreenPlan m_Plan;
     Settings m_Settings;
     SDL_Window* m_pWindow = nullptr;
-    SDL_Renderer* m_pRenderer = nullptr;
-    SDL_Texture* m_pTexture = nullptr;
-    std::unique_ptr<CFireEngine> m_pEngine;
-    std::unique_ptr<FireSound> m_pSound;
-    std::vector<std::uint8_t> m_Frame;
-    PixelPalette m_Colours{};
-    int m_nFieldWidth = 0, m_nFieldHeight = 0;
+    std::unique_ptr<FramePresenter> m_pPresenter;
+    FireFeed m_Feed;
     long long m_nResizedAt = 0;  // the size is checked once at the start
 };
 

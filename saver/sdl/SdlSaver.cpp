@@ -2,12 +2,14 @@
 #include "saver/sdl/SdlSaver.h"
 #include "saver/InputRules.h"
 #include "saver/RunSettings.h"
+#include "saver/sdl/RendererProbe.h"
 #include "saver/sdl/RunPlan.h"
 
 #include <SDL.h>
 #include <SDL_syswm.h>
 #include <X11/Xlib.h>
 
+#include <cstdio>
 #include <cstring>
 #include <new>
 
@@ -17,19 +19,28 @@ void RequestStop() { SaverFlags().stopRequested = 1; }
 
 bool SdlSaver::Open(std::string& error) {
     m_bX11 = std::strcmp(SDL_GetCurrentVideoDriver(), "x11") == 0 && m_X11.Open();
+    // What SDL's software renderer draws goes to the server in shared memory,
+    // never through a texture of OpenGL (which another program's window may
+    // have no visual for, and which runs in software where no graphics card draws).
+    if (m_bX11) SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     RunPlan plan;
     if (!PlanRun(m_Options, m_bX11 ? &m_X11 : nullptr, plan, error)) return false;
     Settings settings;
     PrepareRunSettings(m_Options.settings, plan.cyclePresets, settings);
+    PresentingPlace place;
+    place.x11 = m_bX11;
+    // Only our own windows on X11 have a choice to make.
+    place.graphicsCard = m_bX11 && !plan.screens.front().foreignWindow && RendererUsesGraphicsCard();
     for (ScreenPlan& screenPlan : plan.screens) {
         std::unique_ptr<SaverScreen> screen(new (std::nothrow) SaverScreen(m_Shared));
         if (!screen) {
             error = "out of memory";
             return false;
         }
-        const bool foreign = screenPlan.foreignWindow != 0;
-        if (!screen->Open(std::move(screenPlan), settings, error)) return false;
-        if (foreign) FollowForeignWindow(*screen);
+        place.foreignWindow = screenPlan.foreignWindow != 0;
+        if (!screen->Open(std::move(screenPlan), settings, place, error)) return false;
+        if (place.foreignWindow) FollowForeignWindow(*screen);
+        if (m_Options.showFps) std::fprintf(stderr, "emberlux: frames reach the screen through %s\n", screen->Way());
         m_Screens.push_back(std::move(screen));
     }
     if (plan.watchedWindow) m_bWatching = m_X11.Watch(plan.watchedWindow);

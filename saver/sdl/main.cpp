@@ -52,12 +52,7 @@ int main(int argc, char** argv) {
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     // Full-screen windows on several monitors take the focus from each other.
     SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
-    if (options.mode == OutputMode::Root || options.mode == OutputMode::WindowId) {
-        SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11");
-        // Drawn with plain X requests: another program's window may have no
-        // visual for OpenGL, and SDL would otherwise draw through it.
-        SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
-    }
+    if (options.mode == OutputMode::Root || options.mode == OutputMode::WindowId) SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11");
     if (SDL_Init(SDL_INIT_VIDEO) != 0) return Fail(1, std::string("cannot open the display: ") + SDL_GetError());
     // In place of SDL's own handler, which on the first X error (a window the
     // host has destroyed) asks the server for more and can hang the process.

@@ -14,7 +14,8 @@ source "$(dirname "${BASH_SOURCE[0]}")/waiting.sh"
 start_x() {
   local number status
   number=$(mktemp) || return 1
-  "$@" -displayfd 3 -nolisten tcp 3>"$number" >>"${x_log:-/dev/null}" 2>&1 &
+  # The caller's arguments come last, so that they can take back a default (-listen tcp).
+  "$1" -displayfd 3 -nolisten tcp "${@:2}" 3>"$number" >>"${x_log:-/dev/null}" 2>&1 &
   x_pid=$!
   x_servers="${x_servers:-} $x_pid"
   wait_until 30 test -s "$number"

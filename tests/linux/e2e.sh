@@ -3,7 +3,8 @@
 # End-to-end tests of the native saver in a virtual X display: the full-screen
 # run and what ends it, the desktop behind the fire, drawing into a window of
 # another program, the ordinary window, bad options, a broken settings file,
-# the crackle recorded through SDL's disk audio driver, and two monitors in a
+# the crackle recorded through SDL's disk audio driver, the way frames reach
+# the screen (MIT-SHM, else XPutImage), and two monitors in a
 # nested server. Prints "linux-e2e: N passed, N failed".
 # Usage: tests/linux/e2e.sh [BUILD_DIR]   (a Linux build folder, default build/linux-release)
 set -uo pipefail
@@ -160,6 +161,41 @@ if recorded[start:start + period] != recorded[start + period:start + 2 * period]
 EOF
 status=$?
 check $status "SDL's disk driver records the crackle loop, twice over, each time whole"
+
+echo "== the way frames reach the screen"
+# With --fps the saver names it on stderr. A display without MIT-SHM, and one
+# reached over TCP (whose server refuses to attach our memory), get the
+# pictures sent with XPutImage; the fire shows every way.
+way_on() {  # way_on DISPLAY ARGS...: the way the saver names there, once its fire shows (else "no fire")
+  local way= deadline=$((SECONDS + 30))
+  DISPLAY=$1 "$saver" "${@:2}" --fps 2>"$work/way.err" &
+  pid=$!
+  until [ -n "$way" ] || [ $SECONDS -ge $deadline ]; do
+    sleep 0.1
+    way=$(sed -n 's/^emberlux: frames reach the screen through //p' "$work/way.err")
+  done
+  DISPLAY=$1 wait_for_fire "$work/way.png" 30 || way="no fire"
+  echo "${way:-no way named}"
+  kill -TERM "$pid"; wait_exit "$pid" $ends
+}
+# What an earlier run drew into the root window stays there: start from black.
+"$test_window" root 000000 000000
+for arguments in "" "--window" "--root"; do
+  way=$(way_on "$DISPLAY" $arguments)
+  [ "$way" = MIT-SHM ]; check $? "'${arguments:-full screen} --fps' presents through MIT-SHM where no graphics card draws" "($way)"
+done
+if start_xvfb 640x480 -noreset -extension MIT-SHM; then
+  way=$(way_on "$x_display" --root)
+  [ "$way" = XPutImage ]; check $? "without MIT-SHM it sends its pictures with XPutImage" "($way)"
+else
+  check 1 "an Xvfb without MIT-SHM starts"
+fi
+if start_xvfb 640x480 -noreset -listen tcp; then
+  way=$(way_on "localhost$x_display")
+  [ "$way" = XPutImage ]; check $? "over TCP, where the server refuses our memory, it sends them with XPutImage" "($way)"
+else
+  check 1 "an Xvfb listening on TCP starts"
+fi
 
 echo "== two monitors"
 if monitors_begin; then

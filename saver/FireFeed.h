@@ -1,0 +1,42 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#pragma once
+#include "engine/FireEngine.h"
+#include "platform/DesktopImage.h"
+#include "saver/FireSound.h"
+#include "saver/FramePresenter.h"
+#include "saver/RenderScale.h"
+#include "settings/Settings.h"
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+// The fire of one screen as frames for a presenter: an engine of the run
+// burning a field of a given size, stepped once a frame. Its frame goes to
+// the presenter, and its palette with it whenever the palette changes.
+class FireFeed {
+public:
+    explicit FireFeed(SharedEngineState& shared) : m_Shared(shared) {}
+
+    // An engine for a field of this size (the settings' XRes and YRes are
+    // set to it) in front of `desktop` (empty: black). With `sound`, the
+    // fire's sounds start with the first engine built, and a rebuilt one
+    // hears the same. False when it cannot be made; nothing is fed then.
+    bool Build(const Settings& settings, FieldSize field, const DesktopImage& desktop, bool sound);
+    // Steps the engine and presents its frame with `overlay` (null: none); 1
+    // when a frame was presented.
+    int Feed(FramePresenter& presenter, const char* overlay);
+
+    bool Burning() const { return m_pEngine != nullptr; }
+    FieldSize Field() const { return m_Field; }
+    // The palette of the last frame fed (a presenter opened later starts with it).
+    const FirePalette& Palette() const { return m_Palette; }
+
+private:
+    SharedEngineState& m_Shared;
+    std::unique_ptr<FireSound> m_pSound;  // before the engine, which holds it as its sink
+    std::unique_ptr<CFireEngine> m_pEngine;
+    std::vector<std::uint8_t> m_Frame;
+    FirePalette m_Palette{};
+    FieldSize m_Field;
+};
