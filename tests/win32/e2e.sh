@@ -182,7 +182,7 @@ change_password fire
 probe texts 'Emberlux!' | grep -qx 'The password has been successfully changed.'
 said=$?
 probe press 'Emberlux!' 1
-wait_exit 10
+wait_exit "$saver" 10
 bytes=$(japanese "$probe_exe" regbytes 'Software\Norvane\Emberlux!\Presets' Password 2>>"$work/probe.log" | tr -d '\r')
 [ "$said" = 0 ] && [ "$bytes" = c18aeeb000 ]; check $? "a password that comes back is set (${bytes:-nothing})"
 change_password ab
@@ -190,7 +190,7 @@ probe texts 'Emberlux!' | grep -q 'would not be read back as typed'
 check $? "one that would not come back is refused with a message"
 probe press 'Emberlux!' 1
 probe press 'Change Password' 2
-wait_exit 10
+wait_exit "$saver" 10
 bytes=$(japanese "$probe_exe" regbytes 'Software\Norvane\Emberlux!\Presets' Password 2>>"$work/probe.log" | tr -d '\r')
 [ "$bytes" = c18aeeb000 ]; check $? "and the old password is kept (${bytes:-nothing})"
 
