@@ -3,27 +3,37 @@
 
 #include <new>
 
-bool FireFeed::Build(const Settings& settings, FieldSize field, const DesktopImage& desktop, bool sound) {
-    m_pEngine.reset();
-    m_Field = field;
-    std::unique_ptr<CFireEngine> engine(new (std::nothrow) CFireEngine(m_Shared));
-    if (!engine) return false;
-    Settings sized = settings;
-    sized.SetInt(SettingId::XRes, field.width);
-    sized.SetInt(SettingId::YRes, field.height);
+bool FireFeed::MakeEngine() {
     try {
-        PictureDesktop picture(desktop);
-        if (!desktop.bgr.empty()) engine->SetDesktopSource(&picture);
-        const int created = engine->Create(sized);
-        engine->SetDesktopSource(nullptr);
-        if (!created) return false;
-        m_Frame.assign(static_cast<std::size_t>(field.width) * field.height, 0);
+        if (!m_pNext) m_pNext.reset(new CFireEngine(m_Shared));
     } catch (const std::bad_alloc&) {
         return false;
     }
-    if (sound && !m_pSound) {
-        m_pSound.reset(new (std::nothrow) FireSound);
-        if (m_pSound) m_pSound->Start(sized);
+    return true;
+}
+
+bool FireFeed::Build(const Settings& settings, FieldSize field, const FireSetUp& setUp) {
+    m_pEngine.reset();
+    m_Field = field;
+    if (!MakeEngine()) return false;
+    std::unique_ptr<CFireEngine> engine = std::move(m_pNext);
+    try {
+        Settings sized = settings;
+        sized.SetInt(SettingId::XRes, field.width);
+        sized.SetInt(SettingId::YRes, field.height);
+        engine->SetDesktopSource(setUp.desktop);
+        engine->SetTurbulenceProgress(setUp.progress);
+        const int created = engine->Create(sized);
+        engine->SetDesktopSource(nullptr);
+        engine->SetTurbulenceProgress(nullptr);
+        if (!created) return false;
+        m_Frame.assign(static_cast<std::size_t>(field.width) * field.height, 0);
+        if (setUp.sound && !m_pSound) {
+            m_pSound.reset(new FireSound);
+            m_pSound->Start(sized);
+        }
+    } catch (const std::bad_alloc&) {
+        return false;
     }
     engine->SetExplosionSink(m_pSound.get());
     engine->CopyPalette(m_Palette);

@@ -11,18 +11,32 @@
 #include <memory>
 #include <vector>
 
-// The fire of one screen as frames for a presenter: an engine of the run
-// burning a field of a given size, stepped once a frame. Its frame goes to
-// the presenter, and its palette with it whenever the palette changes.
+// What an engine is built in front of: the screen it burns away (null:
+// black), what shows the turbulence map's progress (null: nothing), and
+// whether it plays the fire's sounds.
+struct FireSetUp {
+    DesktopSource* desktop = nullptr;
+    TurbulenceProgress* progress = nullptr;
+    bool sound = false;
+};
+
+// The fire of one screen as frames for a presenter, the same in every front
+// end: an engine of the run burning a field of a given size, stepped once a
+// frame. Its frame goes to the presenter, and its palette with it whenever
+// the palette changes.
 class FireFeed {
 public:
     explicit FireFeed(SharedEngineState& shared) : m_Shared(shared) {}
 
+    // Makes the engine object the next Build creates ahead of it, so that a
+    // front end can tell memory running out from an engine that cannot
+    // start. False when memory runs out.
+    bool MakeEngine();
     // An engine for a field of this size (the settings' XRes and YRes are
-    // set to it) in front of `desktop` (empty: black). With `sound`, the
-    // fire's sounds start with the first engine built, and a rebuilt one
-    // hears the same. False when it cannot be made; nothing is fed then.
-    bool Build(const Settings& settings, FieldSize field, const DesktopImage& desktop, bool sound);
+    // set to it). With `sound`, the fire's sounds start with the first engine
+    // built, and a rebuilt one hears the same. False when it cannot be made;
+    // nothing is fed then.
+    bool Build(const Settings& settings, FieldSize field, const FireSetUp& setUp);
     // Steps the engine and presents its frame with `overlay` (null: none); 1
     // when a frame was presented.
     int Feed(FramePresenter& presenter, const char* overlay);
@@ -34,8 +48,8 @@ public:
 
 private:
     SharedEngineState& m_Shared;
-    std::unique_ptr<FireSound> m_pSound;  // before the engine, which holds it as its sink
-    std::unique_ptr<CFireEngine> m_pEngine;
+    std::unique_ptr<FireSound> m_pSound;  // before the engines, which hold it as their sink
+    std::unique_ptr<CFireEngine> m_pEngine, m_pNext;
     std::vector<std::uint8_t> m_Frame;
     FirePalette m_Palette{};
     FieldSize m_Field;

@@ -23,3 +23,7 @@ FieldSize RenderFieldSize(int screenWidth, int screenHeight, int factor) {
     if (factor < 1) factor = 1;
     return FieldSize{screenWidth / factor, screenHeight / factor};
 }
+
+FieldSize FieldSizeFor(int screenWidth, int screenHeight, int renderScale) {
+    return RenderFieldSize(screenWidth, screenHeight, ChooseRenderScale(renderScale, screenWidth, screenHeight));
+}

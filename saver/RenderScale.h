@@ -23,3 +23,8 @@ struct FieldSize {
 
 // The field of a screen at a factor: each side divided, rounded down.
 FieldSize RenderFieldSize(int screenWidth, int screenHeight, int factor);
+
+// The field a screen burns for a RenderScale setting: the one rule every
+// front end, the benchmark and the measurement scripts (through
+// `emberlux-frames --field-of`) follow.
+FieldSize FieldSizeFor(int screenWidth, int screenHeight, int renderScale);

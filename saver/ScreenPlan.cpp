@@ -8,8 +8,7 @@ WindowPlan PlanWindow(const MonitorArea& area, int outputWidth, int outputHeight
     plan.area = area;
     plan.outputWidth = outputWidth;
     plan.outputHeight = outputHeight;
-    const FieldSize field =
-        RenderFieldSize(outputWidth, outputHeight, ChooseRenderScale(renderScale, outputWidth, outputHeight));
+    const FieldSize field = FieldSizeFor(outputWidth, outputHeight, renderScale);
     plan.fieldWidth = field.width;
     plan.fieldHeight = field.height;
     plan.primary = area.primary;

@@ -33,6 +33,7 @@ part=${2:-all}
 scr=build/win-x86_64/saver/win32/Emberlux.scr
 present_loop=build/win-x86_64/tests/PresentLoop.exe
 native=${EMBERLUX_NATIVE:-build/linux-release/saver/sdl/emberlux}
+frames=build/linux-release/tools/frames/emberlux-frames
 xflame=/usr/libexec/xscreensaver/xflame
 case $part in
   all | windows | native) ;;
@@ -42,6 +43,9 @@ if [ "$part" != native ]; then
   [ -f "$scr" ] && [ -f "$present_loop" ] || {
     cmake --preset win-x86_64 >/dev/null &&
       cmake --build build/win-x86_64 --target Emberlux PresentLoop -j"$(nproc)" >/dev/null
+  } || exit 1
+  [ -x "$frames" ] || {
+    cmake --preset linux-release >/dev/null && cmake --build build/linux-release --target emberlux-frames -j"$(nproc)" >/dev/null
   } || exit 1
 fi
 if [ "$part" != windows ]; then
@@ -97,15 +101,14 @@ measure() {  # measure WxH DIRECTX (1 as a new installation, 0 for DirectX mode 
   reg add 'HKCU\Software\Wine\Drivers' /v Audio /t REG_SZ /d '' /f
   reg delete 'HKCU\Software\Norvane' /f
   [ "$directx" = 1 ] || reg add 'HKCU\Software\Norvane\Emberlux!\Presets' /v UseDirectX /t REG_DWORD /d 0 /f
+  # The first run at a field size builds its turbulence map: the renderer
+  # keeps the map of the field the saver will burn where the saver looks for
+  # it, so that the measures start with the fire.
+  local field
+  field=$("$frames" --field-of "$size") &&
+    "$frames" --size "$field" --frames 0 --cache-dir "$WINEPREFIX/drive_c/users/$(id -un)/Temp/" || return 1
   "$wine" "$scr" /s >/dev/null 2>&1 &
   saver=$!
-  # The first run at a field size builds its turbulence map; measure once it
-  # is kept. The field is the screen divided by the automatic render scale.
-  local width=${size%x*} height=${size#*x} factor=1
-  while [ $((width / factor)) -gt 1920 ] || [ $((height / factor)) -gt 1200 ]; do factor=$((factor + 1)); done
-  local field=$((width / factor))x$((height / factor))
-  local cache=$WINEPREFIX/drive_c/users/$(id -un)/Temp/cw${field}.tdf30 deadline=$((SECONDS + 300))
-  until [ -f "$cache" ] || [ $SECONDS -ge $deadline ]; do sleep 0.5; done
   # A new installation's desktop burns away for about 17 s from the start.
   local started=$SECONDS server
   server=$(our_wineserver)
@@ -119,7 +122,7 @@ measure() {  # measure WxH DIRECTX (1 as a new installation, 0 for DirectX mode 
   # What Wine's drawing alone costs on the same screen: the saver draws
   # through DirectDraw only in DirectX mode at the screen's own size.
   local way=gdi loop
-  [ "$directx" = 1 ] && [ "$factor" = 1 ] && way=directdraw
+  [ "$directx" = 1 ] && [ "$field" = "$size" ] && way=directdraw
   "$wine" "$present_loop" "$way" >/dev/null 2>&1 &
   loop=$!
   sleep 3

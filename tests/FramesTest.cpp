@@ -134,6 +134,16 @@ TEST(FramesArguments, BadInputIsRefusedWithOneLine) {
     }
 }
 
+TEST(FramesRun, FieldOfPrintsTheFieldAScreenBurnsUnderTheRenderScale) {
+    EXPECT_EQ(HashLines("--field-of 3840x2160"), "1920x1080\n") << "automatic halves a 4K screen";
+    EXPECT_EQ(HashLines("--field-of 1920x1080"), "1920x1080\n");
+    EXPECT_EQ(HashLines("--field-of 3840x2160 --set RenderScale=3"), "1280x720\n");
+    EXPECT_EQ(HashLines("--field-of 2561x1441 --set RenderScale=1"), "2561x1441\n");
+    FramesOptions options;
+    std::string error;
+    EXPECT_FALSE(Parse("--field-of 0x10", options, error));
+}
+
 TEST(FramesRun, AnUnreadableDesktopImageIsBadInput) {
     FramesOptions options;
     std::string error;

@@ -228,7 +228,7 @@ TEST(FireFeed, APresenterIsHandedExactlyTheFramesAndPalettesOfTheEngine) {
     settings.SetInt(SettingId::WaveSpeed, -30);
     settings.SetInt(SettingId::FireBallCount, 12);
     FireFeed feed(*run);
-    ASSERT_TRUE(feed.Build(settings, FieldSize{128, 96}, DesktopImage{}, false));
+    ASSERT_TRUE(feed.Build(settings, FieldSize{128, 96}, FireSetUp{}));
     RecordingPresenter presenter;
     presenter.Open(Sizes(128, 96, 128, 96), feed.Palette());
     for (int k = 0; k < 80; ++k) ASSERT_EQ(feed.Feed(presenter, nullptr), 1);
@@ -238,7 +238,7 @@ TEST(FireFeed, APresenterIsHandedExactlyTheFramesAndPalettesOfTheEngine) {
 TEST(FireFeed, NoEngineFeedsNothing) {
     auto run = FreshRun();
     FireFeed feed(*run);
-    EXPECT_FALSE(feed.Build(DefaultSettings(1, 1), FieldSize{16, 1}, DesktopImage{}, false)) << "one row is too few";
+    EXPECT_FALSE(feed.Build(DefaultSettings(1, 1), FieldSize{16, 1}, FireSetUp{})) << "one row is too few";
     EXPECT_FALSE(feed.Burning());
     RecordingPresenter presenter;
     EXPECT_EQ(feed.Feed(presenter, nullptr), 0);

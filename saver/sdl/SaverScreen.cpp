@@ -31,7 +31,7 @@ unsigned long X11WindowOf(SDL_Window* window) {
 FieldSize ChooseFieldSize(int outputWidth, int outputHeight, const SettingsReader& settings) {
     int renderScale = kRenderScaleAutomatic;
     settings.GetInt(SettingId::RenderScale, renderScale);
-    return RenderFieldSize(outputWidth, outputHeight, ChooseRenderScale(renderScale, outputWidth, outputHeight));
+    return FieldSizeFor(outputWidth, outputHeight, renderScale);
 }
 
 SaverScreen::~SaverScreen() {
@@ -42,7 +42,7 @@ SaverScreen::~SaverScreen() {
 bool SaverScreen::Open(ScreenPlan plan, const Settings& settings, const PresentingPlace& place, std::string& error) {
     m_Plan = std::move(plan);
     m_Settings = settings;
-    m_Feed.Build(m_Settings, ChooseFieldSize(m_Plan.width, m_Plan.height, m_Settings), m_Plan.desktop, m_Plan.sound);
+    BuildFire(ChooseFieldSize(m_Plan.width, m_Plan.height, m_Settings));
     return OpenWindow(error) && OpenPresenter(place, error);
 }
 
@@ -115,6 +115,14 @@ void SaverScreen::RebuildWhenSettled(long long now) {
     SDL_GetWindowSizeInPixels(m_pWindow, &outputWidth, &outputHeight);
     const FieldSize field = ChooseFieldSize(outputWidth, outputHeight, m_Settings);
     if (field.width == m_Feed.Field().width && field.height == m_Feed.Field().height) return;
-    m_Feed.Build(m_Settings, field, m_Plan.desktop, m_Plan.sound);
+    BuildFire(field);
     PresentAtWindowSize();
+}
+
+void SaverScreen::BuildFire(FieldSize field) {
+    PictureDesktop desktop(m_Plan.desktop);
+    FireSetUp setUp;
+    setUp.desktop = m_Plan.desktop.bgr.empty() ? nullptr : &desktop;
+    setUp.sound = m_Plan.sound;
+    m_Feed.Build(m_Settings, field, setUp);
 }

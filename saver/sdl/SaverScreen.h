@@ -51,6 +51,8 @@ public:
 
 private:
     bool OpenWindow(std::string& error);
+    // The fire for a field of this size, in front of the plan's picture.
+    void BuildFire(FieldSize field);
     bool OpenPresenter(const PresentingPlace& place, std::string& error);
     std::unique_ptr<FramePresenter> MakePresenter(PresenterKind kind) const;
     // Opens the presenter for the fire's field at the window's size now.

@@ -33,8 +33,7 @@ Settings BenchmarkSettings(int width, int height) {
 // as a multiple of a memcpy of the 8-bit field.
 void RunFire(benchmark::State& state, int renderScale, int firstFrame) {
     const int screenWidth = static_cast<int>(state.range(0)), screenHeight = static_cast<int>(state.range(1));
-    const FieldSize field =
-        RenderFieldSize(screenWidth, screenHeight, ChooseRenderScale(renderScale, screenWidth, screenHeight));
+    const FieldSize field = FieldSizeFor(screenWidth, screenHeight, renderScale);
     state.SetLabel(PassLevelName(BestPassLevel()));
     const std::unique_ptr<SharedEngineState> run(new SharedEngineState(1));
     CFireEngine engine(*run);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "tools/frames/FramesOptions.h"
 #include "engine/FirePasses.h"
+#include "saver/RenderScale.h"
 #include "settings/LoadNormalisation.h"
 #include "settings/SettingOptions.h"
 
@@ -44,6 +45,13 @@ bool ParseFramesArguments(int argc, const char* const* argv, FramesOptions& opti
                 return false;
             }
             haveSize = true;
+        } else if (flag == "--field-of") {
+            if (!value(text)) return false;
+            if (!ParseSize(text, options.width, options.height)) {
+                error = "--field-of wants WIDTHxHEIGHT, each 1 to 16384: " + text;
+                return false;
+            }
+            options.fieldOnly = haveSize = haveFrames = true;
         } else if (flag == "--frames") {
             long long frames = 0;
             if (!value(text)) return false;
@@ -76,7 +84,7 @@ bool ParseFramesArguments(int argc, const char* const* argv, FramesOptions& opti
         }
     }
     if (!haveSize || !haveFrames) {
-        error = "usage: emberlux-frames --size WxH --frames N [--seed S] [--load [PRESET]] [--set NAME=VALUE]... "
+        error = "usage: emberlux-frames --size WxH --frames N | --field-of WxH [--seed S] [--load [PRESET]] [--set NAME=VALUE]... "
                 "[--desktop FILE.ppm] [--cache-dir DIR] [--hash] [--raw FILE] [--gif FILE] [--png FILE] "
                 "[--passes scalar|sse2|ssse3|avx2|avx512]";
         return false;
@@ -92,6 +100,11 @@ bool ParseFramesArguments(int argc, const char* const* argv, FramesOptions& opti
     if (!ApplySettingAssignments(settings, shared.assignments, error)) return false;
     options.width = IntOf(settings, SettingId::XRes);
     options.height = IntOf(settings, SettingId::YRes);
+    if (options.fieldOnly) {
+        const FieldSize field = FieldSizeFor(options.width, options.height, IntOf(settings, SettingId::RenderScale));
+        options.width = field.width;
+        options.height = field.height;
+    }
     if (options.width < 1 || options.width > kMaxFrameSide || options.height < 1 || options.height > kMaxFrameSide) {
         error = "XRes and YRes must each be 1 to 16384";
         return false;

@@ -76,6 +76,10 @@ int ReportFramesFailure(int code, const std::string& message) {
 }
 
 int RunFrames(const FramesOptions& options, std::FILE* out) {
+    if (options.fieldOnly) {
+        std::fprintf(out, "%dx%d\n", options.width, options.height);
+        return 0;
+    }
     std::unique_ptr<PictureDesktop> desktop;
     if (!options.desktopPath.empty()) {
         DesktopImage image;
