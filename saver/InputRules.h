@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 #include "saver/CloseRules.h"
-#include "saver/SaverOptions.h"
 
-// What the user did to one of the native saver's windows.
+// Where a saver shows its fire: full screen, an ordinary window, the root
+// window, or a window another program made.
+enum class OutputMode { FullScreen, Window, Root, WindowId };
+
+// What the user did to one of a saver's windows.
 enum class UserInput {
     Key,          // any key but the two below
     QuitKey,      // Escape or Q

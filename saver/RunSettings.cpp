@@ -3,12 +3,18 @@
 #include "settings/LoadNormalisation.h"
 #include "settings/Presets.h"
 
-void PrepareRunSettings(const SettingOptions& options, bool cyclePresets, Settings& settings) {
+RunRecord PrepareRunSettings(const SettingOptions& options, bool cyclePresets, Settings& settings) {
     const int loaded = options.load ? LoadChosenRecord(options, settings) : settings.Load();
-    if (!loaded) settings.ResetToLoadDefaults();
-    else if (cyclePresets && !options.load) CyclePreset(settings);
+    RunRecord record = RunRecord::Ready;
+    if (!loaded) {
+        settings.ResetToLoadDefaults();
+        record = RunRecord::Unreadable;
+    } else if (cyclePresets && !options.load && !CyclePreset(settings)) {
+        record = RunRecord::NotCycled;
+    }
     std::string unused;
     ApplySettingAssignments(settings, options.assignments, unused);
     NormaliseBurstBounds(settings);
     NormaliseTextSwitch(settings);
+    return record;
 }

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
+#include "saver/InputRules.h"
 #include "saver/RenderLoop.h"
 #include "settings/SettingOptions.h"
 
@@ -8,8 +9,6 @@
 // Where the fire is shown: full screen on every monitor, in an ordinary
 // window, in the root window (or the host's window named in the environment),
 // or in a window another program made.
-enum class OutputMode { FullScreen, Window, Root, WindowId };
-
 struct SaverOptions {
     OutputMode mode = OutputMode::FullScreen;
     unsigned long windowId = 0;

@@ -35,8 +35,8 @@ protected:
 
 TEST_F(RunSettingsTest, AFullScreenRunMovesThePresetsOnAndOthersDoNot) {
     Settings first, second, watching;
-    PrepareRunSettings(SettingOptions{}, true, first);
-    PrepareRunSettings(SettingOptions{}, true, second);
+    EXPECT_EQ(PrepareRunSettings(SettingOptions{}, true, first), RunRecord::Ready);
+    EXPECT_EQ(PrepareRunSettings(SettingOptions{}, true, second), RunRecord::Ready);
     EXPECT_NE(PresetOf(first), PresetOf(second)) << "each run shows the next preset";
     PrepareRunSettings(SettingOptions{}, false, watching);
     EXPECT_EQ(PresetOf(watching), PresetOf(second)) << "a run that does not cycle shows the current one";
@@ -67,7 +67,7 @@ TEST_F(RunSettingsTest, AStoreThatCannotBeOpenedLeavesTheDefaults) {
     SettingOptions options;
     options.assignments = {"CycleColors=1"};
     Settings run;
-    PrepareRunSettings(options, true, run);
+    EXPECT_EQ(PrepareRunSettings(options, true, run), RunRecord::Unreadable) << "the Windows saver says so and stops";
     EXPECT_EQ(IntOf(run, SettingId::FireWorkCount), 6);
     EXPECT_EQ(IntOf(run, SettingId::CycleColors), 1);
     EXPECT_EQ(PresetOf(run), "");

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "saver/sdl/RunPlan.h"
 #include "saver/MonitorLayout.h"
+#include "saver/RenderScale.h"
+#include "saver/ScreenPlan.h"
 #include "saver/sdl/SdlMonitorList.h"
 
 #include <algorithm>
@@ -52,15 +54,20 @@ bool PlanMonitors(const SaverOptions& options, const X11Display* x11, RunPlan& p
         primary.height = std::min(primary.height, kWindowHeight);
         monitors.resize(1);
     }
-    plan.screens.resize(monitors.size());
-    for (std::size_t i = 0; i < monitors.size(); ++i) {
+    // One window per monitor at its own size, planned as every saver plans a
+    // full-screen run; the field each burns is chosen when it opens, from the
+    // run's record (an ordinary window can change size later).
+    const std::vector<WindowPlan> windows =
+        PlanFullScreen(monitors, 0, 0, monitors.front().width, monitors.front().height, 0, kRenderScaleAutomatic);
+    plan.screens.resize(windows.size());
+    for (std::size_t i = 0; i < windows.size(); ++i) {
         ScreenPlan& screen = plan.screens[i];
-        screen.left = monitors[i].left;
-        screen.top = monitors[i].top;
-        screen.width = monitors[i].width;
-        screen.height = monitors[i].height;
+        screen.left = windows[i].area.left;
+        screen.top = windows[i].area.top;
+        screen.width = windows[i].outputWidth;
+        screen.height = windows[i].outputHeight;
         screen.fullScreen = options.mode == OutputMode::FullScreen;
-        screen.sound = monitors[i].primary;
+        screen.sound = windows[i].primary;
     }
     PhotographMonitors(x11, monitors, plan.screens);
     plan.cyclePresets = options.mode == OutputMode::FullScreen;

@@ -7,6 +7,7 @@
 #include "saver/win32/SystemPalette.h"
 #include "saver/win32/WindowObject.h"
 
+#include <memory>
 #include <new>
 
 namespace {
@@ -15,14 +16,15 @@ const char* const kWindowClass = "EmberluxSaverWindow";
 
 CCinderwellWnd* CCinderwellWnd::New(FullScreenRun& run, const WindowPlan& plan, SharedEngineState& shared) {
     try {
-        return new CCinderwellWnd(run, plan, shared);
+        std::unique_ptr<CCinderwellWnd> window(new CCinderwellWnd(run, plan, shared));
+        return window->m_Feed.MakeEngine() ? window.release() : nullptr;
     } catch (const std::bad_alloc&) {
         return nullptr;
     }
 }
 
 CCinderwellWnd::CCinderwellWnd(FullScreenRun& run, const WindowPlan& plan, SharedEngineState& shared)
-    : m_Run(run), m_Plan(plan), m_pCinderwell(new CFireEngine(shared)) {}
+    : m_Run(run), m_Plan(plan), m_Feed(shared) {}
 
 CCinderwellWnd::~CCinderwellWnd() = default;
 
@@ -72,15 +74,20 @@ LRESULT CCinderwellWnd::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             m_Run.RequestClose();
         break;
     case WM_MOUSEMOVE:
-        m_Run.MouseMoved(MousePoint{m_Plan.area.left + static_cast<short>(LOWORD(lParam)),
-                                    m_Plan.area.top + static_cast<short>(HIWORD(lParam))});
+        m_Run.Input(UserInput::Motion, MousePoint{m_Plan.area.left + static_cast<short>(LOWORD(lParam)),
+                                                  m_Plan.area.top + static_cast<short>(HIWORD(lParam))});
         break;
     case WM_LBUTTONDOWN:
     case WM_MBUTTONDOWN:
     case WM_RBUTTONDOWN:
+        m_Run.Input(UserInput::Click);
+        break;
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:
     case WM_SYSCHAR:
+        m_Run.Input(UserInput::Key);
+        break;
+    // Another window taking the pointer or the system cancelling modes ends it too.
     case WM_CAPTURECHANGED:
     case WM_CANCELMODE:
         m_Run.RequestClose();
@@ -111,39 +118,28 @@ bool CCinderwellWnd::InitSaver() {
     if (m_Plan.primary) CSoundPlayer::SetMainWindow(m_hWnd);
     GdiDesktopCapture desktop(m_Plan.area);
     ProgressWindow progress;
-    m_pCinderwell->SetDesktopSource(&desktop);
-    m_pCinderwell->SetTurbulenceProgress(&progress);
-    const int created = m_pCinderwell->Create(*m_pSettings);
-    m_pCinderwell->SetDesktopSource(nullptr);
-    m_pCinderwell->SetTurbulenceProgress(nullptr);
+    FireSetUp setUp;
+    setUp.desktop = &desktop;
+    setUp.progress = &progress;
+    setUp.sound = m_Plan.primary;
+    const bool created = m_Feed.Build(*m_pSettings, FieldSize{m_Plan.fieldWidth, m_Plan.fieldHeight}, setUp);
     progress.End();
     if (!created) {
         ShowMessageBox(m_hWnd, "m_pCinderwell initialization's fault.", MessageIcon::None);
         return false;
     }
-    m_Sound.Start(*m_pSettings);
-    m_pCinderwell->SetExplosionSink(&m_Sound);
     return true;
 }
 
 int CCinderwellWnd::OpenOutput() {
-    FirePalette firePalette{};
-    m_pCinderwell->CopyPalette(firePalette);
-    const FirePalette systemPalette = CaptureDialogPalette();
-    if (!m_Output.OpenDisplay(m_hWnd, m_Plan.useDirectX, m_Plan.mayChangeMode, m_Plan.outputWidth,
-                              m_Plan.outputHeight, m_Plan.fieldWidth, m_Plan.fieldHeight, firePalette, systemPalette))
-        return 0;
-    try {
-        m_FrameBits.resize(static_cast<std::size_t>(m_Plan.fieldWidth) * m_Plan.fieldHeight);
-    } catch (const std::bad_alloc&) {
-        return 0;
-    }
-    return 1;
+    m_Output.Prepare(m_hWnd, m_Plan.useDirectX, m_Plan.mayChangeMode, CaptureDialogPalette());
+    return m_Output.Open(PresentSizes{m_Plan.fieldWidth, m_Plan.fieldHeight, m_Plan.outputWidth, m_Plan.outputHeight},
+                         m_Feed.Palette());
 }
 
 int CCinderwellWnd::RenderFrame() {
-    if (!m_pCinderwell->Step() || !m_pCinderwell->RenderTo(m_FrameBits.data())) return 0;
-    return m_Output.PresentFrame(*m_pCinderwell, m_FrameBits.data(), SaverFlags().pauseRequested != 0);
+    m_Output.SetBlank(SaverFlags().pauseRequested != 0);
+    return m_Feed.Feed(m_Output, nullptr);
 }
 
 void CCinderwellWnd::PostNcDestroy() {

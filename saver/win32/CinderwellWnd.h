@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
-#include "engine/FireEngine.h"
-#include "saver/FireSound.h"
+#include "saver/FireFeed.h"
 #include "saver/ScreenPlan.h"
 #include "saver/win32/DisplayOutput.h"
 #include "saver/win32/WindowObject.h"
@@ -15,7 +14,7 @@
 class FullScreenRun;
 
 // One full-screen saver window: it covers one monitor and owns that monitor's
-// fire engine, frame buffer and output. Input only asks the run to close; the
+// fire and output. Input only asks the run to close; the
 // run draws every window's frames on its render thread.
 class CCinderwellWnd {
 public:
@@ -27,12 +26,12 @@ public:
     CCinderwellWnd& operator=(const CCinderwellWnd&) = delete;
 
     // Creates the window, hidden; its set-up runs inside and builds the engine
-    // from `settings`. On failure the object has already been deleted with its
+    // from `settings` at the plan's field size. On failure the object has already been deleted with its
     // window and must not be used again.
     BOOL Create(const Settings& settings);
     // Opens the output once the window is on the screen (DirectDraw keeps the
     // style it finds, so the window must be visible by then): 0 when the
-    // display cannot be switched or the frame buffer not allocated.
+    // display cannot be switched.
     int OpenOutput();
     // Steps the engine, renders and presents one frame (render thread only).
     int RenderFrame();
@@ -56,8 +55,6 @@ private:
     HWND m_hWnd = nullptr;
     DeletionNotice m_Deletion;
     const Settings* m_pSettings = nullptr;  // only while the window is being created
-    FireSound m_Sound;  // declared before the engine, which plays into it
-    std::unique_ptr<CFireEngine> m_pCinderwell;
+    FireFeed m_Feed;
     DisplayOutput m_Output;
-    std::vector<std::uint8_t> m_FrameBits;
 };

@@ -21,20 +21,25 @@ LPDIRECTDRAW CreateDirectDraw() {
     return directDraw;
 }
 
-int DisplayOutput::OpenDisplay(HWND window, bool useDirectX, bool mayChangeMode, int width, int height,
-                               int fieldWidth, int fieldHeight, const FirePalette& firePalette,
-                               const FirePalette& systemPalette) {
-    m_nXRes = width;
-    m_nYRes = height;
-    m_bUseDirectX = useDirectX && fieldWidth == width && fieldHeight == height &&
-                    OpenDirectDraw(window, firePalette, systemPalette);
-    return m_bUseDirectX ? 1 : OpenGdi(window, mayChangeMode, fieldWidth, fieldHeight, firePalette);
+void DisplayOutput::Prepare(HWND window, bool useDirectX, bool mayChangeMode, const FirePalette& systemPalette) {
+    m_hWnd = window;
+    m_bWantDirectX = useDirectX;
+    m_bMayChangeMode = mayChangeMode;
+    m_SystemPalette = systemPalette;
+    m_Gdi.SetWindow(window);
 }
 
-bool DisplayOutput::OpenDirectDraw(HWND window, const FirePalette& firePalette, const FirePalette& systemPalette) {
+int DisplayOutput::Open(const PresentSizes& sizes, const FirePalette& palette) {
+    m_nXRes = sizes.outputWidth;
+    m_nYRes = sizes.outputHeight;
+    m_bUseDirectX = m_bWantDirectX && !sizes.Scaled() && OpenDirectDraw(palette);
+    return m_bUseDirectX ? 1 : OpenGdi(sizes, palette);
+}
+
+bool DisplayOutput::OpenDirectDraw(const FirePalette& firePalette) {
     bool modeSet = false;
     m_pDirectDraw = CreateDirectDraw();
-    bool ok = m_pDirectDraw && SUCCEEDED(m_pDirectDraw->SetCooperativeLevel(window, DDSCL_EXCLUSIVE | DDSCL_FULLSCREEN));
+    bool ok = m_pDirectDraw && SUCCEEDED(m_pDirectDraw->SetCooperativeLevel(m_hWnd, DDSCL_EXCLUSIVE | DDSCL_FULLSCREEN));
     ok = ok && SUCCEEDED(m_pDirectDraw->SetDisplayMode(m_nXRes, m_nYRes, 8));
     modeSet = ok;
     m_bModeChanged = ok;
@@ -51,7 +56,7 @@ bool DisplayOutput::OpenDirectDraw(HWND window, const FirePalette& firePalette, 
     };
     ok = ok && SUCCEEDED(m_pDirectDraw->CreatePalette(DDPCAPS_8BIT | DDPCAPS_ALLOW256, entries(firePalette),
                                                       &m_pFirePalette, nullptr));
-    ok = ok && SUCCEEDED(m_pDirectDraw->CreatePalette(DDPCAPS_8BIT | DDPCAPS_ALLOW256, entries(systemPalette),
+    ok = ok && SUCCEEDED(m_pDirectDraw->CreatePalette(DDPCAPS_8BIT | DDPCAPS_ALLOW256, entries(m_SystemPalette),
                                                       &m_pSystemPalette, nullptr));
     ok = ok && SUCCEEDED(m_pPrimarySurface->SetPalette(m_pFirePalette));
     if (ok) return true;
@@ -61,11 +66,10 @@ bool DisplayOutput::OpenDirectDraw(HWND window, const FirePalette& firePalette, 
     return false;
 }
 
-int DisplayOutput::OpenGdi(HWND window, bool mayChangeMode, int fieldWidth, int fieldHeight,
-                           const FirePalette& firePalette) {
+int DisplayOutput::OpenGdi(const PresentSizes& sizes, const FirePalette& firePalette) {
     m_dmSaved.dmSize = sizeof m_dmSaved;
     EnumDisplaySettingsA(nullptr, ENUM_CURRENT_SETTINGS, &m_dmSaved);
-    if (mayChangeMode &&
+    if (m_bMayChangeMode &&
         (static_cast<int>(m_dmSaved.dmPelsHeight) != m_nYRes || static_cast<int>(m_dmSaved.dmPelsWidth) != m_nXRes)) {
         DEVMODEA mode = m_dmSaved;
         mode.dmPelsWidth = static_cast<DWORD>(m_nXRes);
@@ -75,21 +79,28 @@ int DisplayOutput::OpenGdi(HWND window, bool mayChangeMode, int fieldWidth, int 
         if (ChangeDisplaySettingsA(&mode, CDS_FULLSCREEN) != DISP_CHANGE_SUCCESSFUL) return 0;
         m_bModeChanged = true;
         // A mode larger than the desktop the window was made for: cover it all.
-        SetWindowPos(window, HWND_TOPMOST, 0, 0, m_nXRes, m_nYRes, SWP_NOACTIVATE);
+        SetWindowPos(m_hWnd, HWND_TOPMOST, 0, 0, m_nXRes, m_nYRes, SWP_NOACTIVATE);
     }
-    return m_Gdi.Open(window, m_nXRes, m_nYRes, fieldWidth, fieldHeight, firePalette) ? 1 : 0;
+    return m_Gdi.Open(sizes, firePalette);
 }
 
-int DisplayOutput::PresentFrame(CFireEngine& engine, const std::uint8_t* frame, bool blank) {
-    if (engine.TakePaletteChanged()) {
-        engine.CopyPalette(m_Scratch);
-        if (m_bUseDirectX) m_pFirePalette->SetEntries(0, 0, 255, reinterpret_cast<PALETTEENTRY*>(m_Scratch.entries));
-        else m_Gdi.SetPalette(m_Scratch);
-    }
-    return m_bUseDirectX ? PresentDirectDraw(frame, blank) : m_Gdi.Present(frame);
+void DisplayOutput::SetPalette(const FirePalette& palette) {
+    if (m_bUseDirectX)
+        m_pFirePalette->SetEntries(0, 0, 255, reinterpret_cast<PALETTEENTRY*>(const_cast<PaletteEntry*>(palette.entries)));
+    else m_Gdi.SetPalette(palette);
 }
 
-int DisplayOutput::PresentDirectDraw(const std::uint8_t* frame, bool blank) {
+int DisplayOutput::Present(const std::uint8_t* frame, const char* overlay) {
+    return m_bUseDirectX ? PresentDirectDraw(frame) : m_Gdi.Present(frame, overlay);
+}
+
+void DisplayOutput::Close() {
+    RestoreDisplay();
+    ReleaseDirectDraw();
+    m_bUseDirectX = false;
+}
+
+int DisplayOutput::PresentDirectDraw(const std::uint8_t* frame) {
     DDSURFACEDESC description;
     std::memset(&description, 0, sizeof description);
     description.dwSize = sizeof description;
@@ -97,7 +108,7 @@ int DisplayOutput::PresentDirectDraw(const std::uint8_t* frame, bool blank) {
     auto* surface = static_cast<std::uint8_t*>(description.lpSurface);
     for (int y = 0; y < m_nYRes; ++y) {
         std::uint8_t* row = surface + static_cast<std::size_t>(y) * description.lPitch;
-        if (blank) std::memset(row, 0, static_cast<std::size_t>(m_nXRes));
+        if (m_bBlank) std::memset(row, 0, static_cast<std::size_t>(m_nXRes));
         else std::memcpy(row, frame + static_cast<std::size_t>(y) * m_nXRes, static_cast<std::size_t>(m_nXRes));
     }
     return SUCCEEDED(m_pPrimarySurface->Unlock(nullptr)) ? 1 : 0;

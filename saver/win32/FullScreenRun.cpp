@@ -2,10 +2,10 @@
 #include "saver/win32/FullScreenRun.h"
 #include "platform/MessageBox.h"
 #include "saver/ScreenPlan.h"
+#include "saver/RunSettings.h"
 #include "saver/win32/CinderwellWnd.h"
 #include "saver/win32/PasswordDlg.h"
 #include "saver/win32/WorkerThread.h"
-#include "settings/Presets.h"
 
 #include <algorithm>
 #include <new>
@@ -23,26 +23,13 @@ DWORD WINAPI RenderThreadProc(LPVOID run) {
     RunRenderLoop(SaverFlags(), *static_cast<FullScreenRun*>(run));
     return 0;
 }
-
-// The record one window's engine is built from: its own field size, and the
-// sound only on the primary monitor.
-bool WindowSettings(const Settings& settings, const WindowPlan& plan, Settings& own) {
-    if (!own.CopyFrom(settings)) return false;
-    own.SetInt(SettingId::XRes, plan.fieldWidth);
-    own.SetInt(SettingId::YRes, plan.fieldHeight);
-    if (!plan.primary) own.SetInt(SettingId::BackgroundSoundEnable, 0);
-    return true;
-}
 }  // namespace
 
 bool FullScreenRun::Start(MonitorList& monitors) {
     Settings settings;
-    if (!settings.Load()) {
-        ShowMessageBox(nullptr, "Error loading settings.", MessageIcon::None);
-        ShowCannotStart();
-        return false;
-    }
-    if (!CyclePreset(settings)) {
+    const RunRecord record = PrepareRunSettings(SettingOptions(), true, settings);
+    if (record == RunRecord::Unreadable) ShowMessageBox(nullptr, "Error loading settings.", MessageIcon::None);
+    if (record != RunRecord::Ready) {
         ShowCannotStart();
         return false;
     }
@@ -63,14 +50,13 @@ bool FullScreenRun::Start(MonitorList& monitors) {
         return false;
     }
     for (const WindowPlan& plan : plans) {
-        Settings own;
         CCinderwellWnd* window = CCinderwellWnd::New(*this, plan, m_Shared);
         if (!window) {
             DestroyWindows();
             ShowMessageBox(nullptr, "Error memory allocating for CCinderwellWnd.", MessageIcon::None);
             return false;
         }
-        if (!WindowSettings(settings, plan, own) || !window->Create(own)) {
+        if (!window->Create(settings)) {
             DestroyWindows();
             ShowCannotStart();
             return false;
@@ -156,8 +142,9 @@ bool FullScreenRun::AskPassword() {
     return result == IDOK;
 }
 
-void FullScreenRun::MouseMoved(MousePoint screenPoint) {
-    if (MouseMoveCloses(MonotonicMilliseconds() - m_nStartTicks, m_ptMouseRef, screenPoint)) RequestClose();
+void FullScreenRun::Input(UserInput input, MousePoint screenPoint) {
+    if (InputEndsRun(OutputMode::FullScreen, input, MonotonicMilliseconds() - m_nStartTicks, m_ptMouseRef, screenPoint))
+        RequestClose();
 }
 
 bool FullScreenRun::Owns(HWND window) const {

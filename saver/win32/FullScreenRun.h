@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 #include "engine/SharedEngineState.h"
-#include "saver/CloseRules.h"
+#include "saver/InputRules.h"
 #include "saver/MonitorLayout.h"
 #include "saver/RenderLoop.h"
 
@@ -29,7 +29,9 @@ public:
     // For the windows, on the window thread:
     void RequestClose();
     void Close();
-    void MouseMoved(MousePoint screenPoint);
+    // The user's input to one of the windows; `screenPoint` is where the
+    // pointer moved to (Motion only). Ends the run as a full-screen run ends.
+    void Input(UserInput input, MousePoint screenPoint = kNoMouseReference);
     bool Owns(HWND window) const;
     bool AskingPassword() const { return m_bAskingPassword || SaverFlags().pauseRequested; }
     void WindowGone(CCinderwellWnd* window);

@@ -27,25 +27,23 @@ bool MakeHeader(std::vector<std::uint8_t>& bytes, int width, int height, int bit
 }
 }  // namespace
 
-bool GdiPresenter::Open(HWND window, int outputWidth, int outputHeight, int fieldWidth, int fieldHeight,
-                        const FirePalette& palette) {
+int GdiPresenter::Open(const PresentSizes& sizes, const FirePalette& palette) {
     Close();
-    m_hWnd = window;
-    m_nOutputWidth = outputWidth;
-    m_nOutputHeight = outputHeight;
-    m_nFieldWidth = fieldWidth;
-    m_nFieldHeight = fieldHeight;
+    m_nOutputWidth = sizes.outputWidth;
+    m_nOutputHeight = sizes.outputHeight;
+    m_nFieldWidth = sizes.fieldWidth;
+    m_nFieldHeight = sizes.fieldHeight;
     // The window's DC is kept for the run: taking one per frame asks the
     // system for the window's visible region every time.
-    m_hWindowDC = GetWindowDC(window);
-    if (!m_hWindowDC) return false;
+    m_hWindowDC = GetWindowDC(m_hWnd);
+    if (!m_hWindowDC) return 0;
     m_bIndexed = !Scaled() && GetDeviceCaps(m_hWindowDC, BITSPIXEL) <= 8;
     if (!(m_bIndexed ? OpenIndexed() : OpenPixels())) {
         Close();
-        return false;
+        return 0;
     }
     SetPalette(palette);
-    return true;
+    return 1;
 }
 
 bool GdiPresenter::OpenIndexed() {
@@ -64,18 +62,18 @@ bool GdiPresenter::OpenPixels() {
     } catch (const std::bad_alloc&) {
         return false;
     }
-    if (Scaled() && !m_Upscaler.Prepare(m_nFieldWidth, m_nFieldHeight, m_nOutputWidth, m_nOutputHeight)) return false;
+    if (!m_Writer.Prepare(PresentSizes{m_nFieldWidth, m_nFieldHeight, m_nOutputWidth, m_nOutputHeight})) return false;
     return MakeHeader(m_BitmapInfo, m_nOutputWidth, m_nOutputHeight, 32, 0);
 }
 
 void GdiPresenter::SetPalette(const FirePalette& palette) {
     if (m_bIndexed) PaletteToDibColours(palette, reinterpret_cast<std::uint8_t*>(Header(m_BitmapInfo)->bmiColors));
-    else PaletteToPixels(palette, m_Pixels);
+    else m_Writer.SetPalette(palette);
 }
 
-int GdiPresenter::Present(const std::uint8_t* frame) {
+int GdiPresenter::Present(const std::uint8_t* frame, const char* overlay) {
     if (!m_hWindowDC) return 0;
-    return m_bIndexed ? PresentIndexed(frame) : PresentPixels(frame);
+    return m_bIndexed ? PresentIndexed(frame) : PresentPixels(frame, overlay);
 }
 
 int GdiPresenter::PresentIndexed(const std::uint8_t* frame) {
@@ -91,11 +89,10 @@ int GdiPresenter::PresentIndexed(const std::uint8_t* frame) {
     return lines > 0 ? 1 : 0;
 }
 
-int GdiPresenter::PresentPixels(const std::uint8_t* frame) {
+int GdiPresenter::PresentPixels(const std::uint8_t* frame, const char* overlay) {
     auto* output = reinterpret_cast<std::uint8_t*>(m_OutputPixels.data());
     const std::ptrdiff_t outputStride = 4 * static_cast<std::ptrdiff_t>(m_nOutputWidth);
-    if (Scaled()) m_Upscaler.ScaleIndexed(frame, m_Pixels.pixels, output, outputStride);
-    else IndexedToPixels(frame, m_nFieldWidth, m_nFieldHeight, m_Pixels, output, outputStride);
+    m_Writer.Write(frame, overlay, output, outputStride);
     const int lines = SetDIBitsToDevice(m_hWindowDC, 0, 0, static_cast<DWORD>(m_nOutputWidth),
                                         static_cast<DWORD>(m_nOutputHeight), 0, 0, 0,
                                         static_cast<UINT>(m_nOutputHeight), m_OutputPixels.data(),

@@ -2,7 +2,8 @@
 #pragma once
 #include "palette/FirePalette.h"
 #include "saver/FrameConversion.h"
-#include "saver/FrameUpscaler.h"
+#include "saver/FramePresenter.h"
+#include "saver/PixelFrameWriter.h"
 
 #include <windows.h>
 
@@ -15,30 +16,30 @@
 // and copied in one call. On a palettized display GDI maps an 8-bit DIB's
 // colour table once instead of every pixel, so an unscaled field goes out as
 // that. The window's DC and every buffer are taken when it opens: a frame
-// allocates nothing and creates no GDI object.
-class GdiPresenter {
+// allocates nothing and creates no GDI object. An overlay is drawn on the
+// 32-bit pictures only.
+class GdiPresenter : public FramePresenter {
 public:
-    GdiPresenter() = default;
-    ~GdiPresenter() { Close(); }
+    explicit GdiPresenter(HWND window = nullptr) : m_hWnd(window) {}
+    ~GdiPresenter() override { Close(); }
     GdiPresenter(const GdiPresenter&) = delete;
     GdiPresenter& operator=(const GdiPresenter&) = delete;
 
-    // Frames of fieldWidth x fieldHeight bytes (rows fieldWidth apart) drawn
-    // at outputWidth x outputHeight from the window's top left. False when
-    // the DC or memory cannot be had.
-    bool Open(HWND window, int outputWidth, int outputHeight, int fieldWidth, int fieldHeight,
-              const FirePalette& palette);
-    void SetPalette(const FirePalette& palette);
-    // 1 when the frame was drawn.
-    int Present(const std::uint8_t* frame);
+    // The window the next Open draws into.
+    void SetWindow(HWND window) { m_hWnd = window; }
+    // 0 when the DC or memory cannot be had.
+    int Open(const PresentSizes& sizes, const FirePalette& palette) override;
+    void SetPalette(const FirePalette& palette) override;
+    int Present(const std::uint8_t* frame, const char* overlay) override;
     // Gives the DC back; until the next Open nothing is drawn.
-    void Close();
+    void Close() override;
+    const char* Way() const override { return m_bIndexed ? "GDI, 8-bit DIB" : "GDI, 32-bit pixels"; }
 
 private:
     bool OpenIndexed();
     bool OpenPixels();
     int PresentIndexed(const std::uint8_t* frame);
-    int PresentPixels(const std::uint8_t* frame);
+    int PresentPixels(const std::uint8_t* frame, const char* overlay);
     bool Scaled() const { return m_nFieldWidth != m_nOutputWidth || m_nFieldHeight != m_nOutputHeight; }
 
     HWND m_hWnd = nullptr;
@@ -49,8 +50,7 @@ private:
     std::vector<std::uint8_t> m_BitmapInfo;
     // Indexed: rows padded to 4 bytes when the width needs it.
     std::vector<std::uint8_t> m_Staging;
-    // Pixels: the palette's pixels and the output's.
-    PixelPalette m_Pixels{};
+    // Pixels: the output's, and what writes them.
     std::vector<std::uint32_t> m_OutputPixels;
-    FrameUpscaler m_Upscaler;
+    PixelFrameWriter m_Writer;
 };

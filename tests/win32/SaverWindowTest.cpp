@@ -33,8 +33,7 @@ protected:
 
 TEST_F(SaverWindow, AFailingEngineFailsCreationWithItsMessageAndTheObjectGoesOnce) {
     // A field of no size: the engine cannot be built.
-    settings.SetInt(SettingId::XRes, 0);
-    settings.SetInt(SettingId::YRes, 0);
+    plan.fieldWidth = plan.fieldHeight = 0;
     TestHeap::KeepFreedBlocks(true);
     CCinderwellWnd* window = CCinderwellWnd::New(run, plan, shared);
     ASSERT_NE(window, nullptr);

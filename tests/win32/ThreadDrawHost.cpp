@@ -27,9 +27,9 @@ DWORD WINAPI DrawOneFrame(LPVOID) {
     FirePalette palette{};
     palette.entries[200] = PaletteEntry{0, 255, 0, 0};
     const std::vector<std::uint8_t> frame(static_cast<std::size_t>(width) * height, 200);
-    GdiPresenter presenter;
-    const bool presented = presenter.Open(g_hWindow, width, height, width, height, palette) &&
-                           presenter.Present(frame.data()) == 1;
+    GdiPresenter presenter(g_hWindow);
+    const bool presented = presenter.Open(PresentSizes{width, height, width, height}, palette) == 1 &&
+                           presenter.Present(frame.data(), nullptr) == 1;
     std::printf(presented ? "presented\n" : "not presented\n");
     std::fflush(stdout);
     Sleep(INFINITE);
