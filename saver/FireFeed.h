@@ -42,6 +42,8 @@ public:
     int Feed(FramePresenter& presenter, const char* overlay);
 
     bool Burning() const { return m_pEngine != nullptr; }
+    // The record's palette file could not be read: the built-in palette burns.
+    bool PaletteFellBack() const { return m_pEngine && m_pEngine->PaletteFellBack(); }
     FieldSize Field() const { return m_Field; }
     // The palette of the last frame fed (a presenter opened later starts with it).
     const FirePalette& Palette() const { return m_Palette; }

@@ -1,21 +1,22 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
-#include "engine/FireEngine.h"
 #include "engine/SharedEngineState.h"
 #include "platform/DesktopImage.h"
-#include "saver/FireSound.h"
+#include "saver/FireFeed.h"
 #include "saver/RenderScale.h"
 #include "settings/Settings.h"
+#include "web/src/PageFrames.h"
 
 #include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
 
-// The fire of the page: the record it shows, the engine that burns it at the
+// The fire of the page: the record it shows, the fire that burns it at the
 // field size of the window's device pixels (the render scale of the savers),
-// its frame and palette, and the picture the user gave to burn in front of.
-// The page presents the frames it is handed; everything a run decides is here.
+// fed as every saver feeds it to a presenter that keeps its frame and
+// palette for the page's scripts, and the picture the user gave to burn in
+// front of. Everything a run decides is here.
 class PageRun {
 public:
     // Seeds the run's engines from the time, loads the stored record and moves
@@ -33,8 +34,9 @@ public:
     // The palette folder: the sample palettes and those the user opened.
     static std::string PaletteFolder();
 
-    // Burns for an output of this many pixels: a new engine when the field
-    // size changes. False when no engine could be made at this size.
+    // Burns for an output of this many pixels: a new engine (the sound goes
+    // on) when the field size changes. False when no engine could be made at
+    // this size.
     bool Resize(int outputWidth, int outputHeight);
     // A new engine and its sound for the record as it is now (its render scale
     // may give another field size).
@@ -45,34 +47,29 @@ public:
     bool SetDesktop(DesktopImage image);
 
     // Steps the engine and renders its frame; false without an engine.
-    bool Step();
-    const std::uint8_t* Frame() const { return m_Frame.data(); }
-    int FieldWidth() const { return m_nFieldWidth; }
-    int FieldHeight() const { return m_nFieldHeight; }
+    bool Step() { return m_pFeed && m_pFeed->Feed(m_Frames, nullptr) == 1; }
+    const std::uint8_t* Frame() const { return m_Frames.Frame(); }
+    int FieldWidth() const { return m_Frames.Sizes().fieldWidth; }
+    int FieldHeight() const { return m_Frames.Sizes().fieldHeight; }
     // The palette as 256 red, green, blue, opaque alpha quads; and whether it
     // changed since the last call.
-    const std::uint8_t* PaletteRgba() const { return m_PaletteRgba; }
+    const std::uint8_t* PaletteRgba() const { return m_Frames.PaletteRgba(); }
     // The record's palette file could not be read: the built-in palette burns.
-    bool PaletteFellBack() const { return m_pEngine && m_pEngine->PaletteFellBack(); }
-    bool TakePaletteChanged();
+    bool PaletteFellBack() const { return m_pFeed && m_pFeed->PaletteFellBack(); }
+    bool TakePaletteChanged() { return m_Frames.TakePaletteChanged(); }
     // The frame as red, green, blue, alpha pixels (for a canvas without WebGL).
-    const std::uint8_t* FrameRgba();
+    const std::uint8_t* FrameRgba() { return m_pShared ? m_Frames.FrameRgba(*m_pShared->passes) : nullptr; }
 
 private:
     // The field size the record's render scale gives the output.
     FieldSize PlannedField() const;
-    void TakePalette();
+    // An engine at that size, keeping the feed and its sound.
+    bool Build();
 
     Settings m_Record;
     std::unique_ptr<SharedEngineState> m_pShared;
-    std::unique_ptr<FireSound> m_pSound;
-    std::unique_ptr<CFireEngine> m_pEngine;
+    std::unique_ptr<FireFeed> m_pFeed;
+    PageFrames m_Frames;
     DesktopImage m_Desktop;
-    std::vector<std::uint8_t> m_Frame;
-    std::vector<std::uint32_t> m_FrameRgba;
-    std::uint32_t m_PaletteWords[256] = {};
-    std::uint8_t m_PaletteRgba[1024] = {};
-    bool m_bPaletteChanged = false;
     int m_nOutputWidth = 0, m_nOutputHeight = 0;
-    int m_nFieldWidth = 0, m_nFieldHeight = 0;
 };
