@@ -5,24 +5,22 @@
 #include "config/win32/ConfigResource.h"
 #include "platform/MessageBox.h"
 
-CPromptDialog::CPromptDialog(std::string& text, const std::string& caption, const std::string& prompt)
-    : CDialogWindow(IDD_PROMPT), m_Text(text), m_Caption(caption), m_Prompt(prompt) {}
+CNameDialog::CNameDialog(int templateId, int editId, int maxLength, NameCheck check, std::string& text)
+    : CDialogWindow(templateId), m_nEditId(editId), m_nMaxLength(maxLength), m_pCheck(check), m_Text(text) {}
 
-BOOL CPromptDialog::OnInitDialog() {
-    SetWindowTextA(m_hWnd, m_Caption.c_str());
-    SetDlgItemTextA(m_hWnd, IDC_PROMPT_LABEL, m_Prompt.c_str());
-    SendDlgItemMessageA(m_hWnd, IDC_PROMPT_EDIT, EM_LIMITTEXT, kMaxPresetNameLength, 0);
-    SetDlgItemTextA(m_hWnd, IDC_PROMPT_EDIT, m_Text.c_str());
+BOOL CNameDialog::OnInitDialog() {
+    SendDlgItemMessageA(m_hWnd, m_nEditId, EM_LIMITTEXT, static_cast<WPARAM>(m_nMaxLength), 0);
+    SetDlgItemTextA(m_hWnd, m_nEditId, m_Text.c_str());
     return TRUE;
 }
 
-INT_PTR CPromptDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+INT_PTR CNameDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_COMMAND && LOWORD(wParam) == IDOK) {
-        const std::string typed = WindowText(Item(IDC_PROMPT_EDIT));
+        const std::string typed = WindowText(Item(m_nEditId));
         std::string why;
-        if (!CheckPresetName(typed, why)) {
+        if (!m_pCheck(typed, why)) {
             ShowMessageBox(m_hWnd, why, MessageIcon::Exclamation);
-            SetFocus(Item(IDC_PROMPT_EDIT));
+            SetFocus(Item(m_nEditId));
             return TRUE;
         }
         m_Text = typed;
@@ -32,26 +30,16 @@ INT_PTR CPromptDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     return CDialogWindow::OnMessage(message, wParam, lParam);
 }
 
-CPaletteNameDialog::CPaletteNameDialog() : CDialogWindow(IDD_PALETTE_NAME), m_strName("New Palette") {}
+CPromptDialog::CPromptDialog(std::string& text, const std::string& caption, const std::string& prompt)
+    : CNameDialog(IDD_PROMPT, IDC_PROMPT_EDIT, kMaxPresetNameLength, CheckPresetName, text), m_Caption(caption),
+      m_Prompt(prompt) {}
 
-BOOL CPaletteNameDialog::OnInitDialog() {
-    SendDlgItemMessageA(m_hWnd, IDC_PALETTE_NAME, EM_LIMITTEXT, kMaxPaletteNameLength, 0);
-    SetDlgItemTextA(m_hWnd, IDC_PALETTE_NAME, m_strName.c_str());
-    return TRUE;
+BOOL CPromptDialog::OnInitDialog() {
+    SetWindowTextA(m_hWnd, m_Caption.c_str());
+    SetDlgItemTextA(m_hWnd, IDC_PROMPT_LABEL, m_Prompt.c_str());
+    return CNameDialog::OnInitDialog();
 }
 
-INT_PTR CPaletteNameDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_COMMAND && LOWORD(wParam) == IDOK) {
-        const std::string typed = WindowText(Item(IDC_PALETTE_NAME));
-        std::string why;
-        if (!CheckPaletteName(typed, why)) {
-            ShowMessageBox(m_hWnd, why, MessageIcon::Exclamation);
-            SetFocus(Item(IDC_PALETTE_NAME));
-            return TRUE;
-        }
-        m_strName = typed;
-        EndDialog(m_hWnd, IDOK);
-        return TRUE;
-    }
-    return CDialogWindow::OnMessage(message, wParam, lParam);
-}
+CPaletteNameDialog::CPaletteNameDialog()
+    : CNameDialog(IDD_PALETTE_NAME, IDC_PALETTE_NAME, kMaxPaletteNameLength, CheckPaletteName, m_strName),
+      m_strName("New Palette") {}
