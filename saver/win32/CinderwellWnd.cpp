@@ -34,23 +34,12 @@ BOOL CCinderwellWnd::Create(const Settings& settings) {
     const DWORD exStyle = WS_EX_TOPMOST | (m_Plan.primary ? 0 : WS_EX_NOACTIVATE);
     const MonitorArea& area = m_Plan.area;
     const bool created = DeletionNotice::CreateOrDelete(this, &CCinderwellWnd::m_Deletion, [&] {
-        return RegisterWindowClass(kWindowClass, WindowProc, nullptr) &&
+        return RegisterWindowClass(kWindowClass, ObjectWindowProc<CCinderwellWnd>, nullptr) &&
                CreateWindowExA(exStyle, kWindowClass, "", WS_POPUP, area.left, area.top, area.width, area.height,
                                nullptr, nullptr, GetModuleHandleA(nullptr), this);
     });
     if (created) m_pSettings = nullptr;
     return created ? TRUE : FALSE;
-}
-
-LRESULT CALLBACK CCinderwellWnd::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    CCinderwellWnd* self = AttachedObject(window, message, lParam, &CCinderwellWnd::m_hWnd);
-    if (!self) return DefWindowProcA(window, message, wParam, lParam);
-    if (message == WM_NCDESTROY) {
-        const LRESULT result = DetachObject(window, message, wParam, lParam);
-        self->PostNcDestroy();
-        return result;
-    }
-    return self->OnMessage(message, wParam, lParam);
 }
 
 LRESULT CCinderwellWnd::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -142,7 +131,7 @@ int CCinderwellWnd::RenderFrame() {
     return m_Feed.Feed(m_Output, nullptr);
 }
 
-void CCinderwellWnd::PostNcDestroy() {
+void CCinderwellWnd::OnNcDestroy() {
     // A set-up that failed after the display was switched still switches it back.
     m_Output.RestoreDisplay();
     if (m_Plan.primary) CSoundPlayer::SetMainWindow(nullptr);

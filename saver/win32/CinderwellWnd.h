@@ -45,10 +45,11 @@ public:
 
 private:
     CCinderwellWnd(FullScreenRun& run, const WindowPlan& plan, SharedEngineState& shared);
-    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    template <class T>
+    friend LRESULT CALLBACK ObjectWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
     bool InitSaver();
-    void PostNcDestroy();
+    void OnNcDestroy();
 
     FullScreenRun& m_Run;
     WindowPlan m_Plan;

@@ -33,7 +33,7 @@ CPreviewWnd::~CPreviewWnd() = default;
 
 BOOL CPreviewWnd::Create(const RECT& rect, HWND parent) {
     const bool created = DeletionNotice::CreateOrDelete(this, &CPreviewWnd::m_Deletion, [&] {
-        return RegisterWindowClass(kWindowClass, WindowProc, LoadCursorA(nullptr, IDC_ARROW)) &&
+        return RegisterWindowClass(kWindowClass, ObjectWindowProc<CPreviewWnd>, LoadCursorA(nullptr, IDC_ARROW)) &&
                CreateWindowExA(0, kWindowClass, "Preview", WS_CHILD | WS_VISIBLE, rect.left, rect.top,
                                rect.right - rect.left, rect.bottom - rect.top, parent, nullptr,
                                GetModuleHandleA(nullptr), this);
@@ -41,17 +41,10 @@ BOOL CPreviewWnd::Create(const RECT& rect, HWND parent) {
     return created ? TRUE : FALSE;
 }
 
-LRESULT CALLBACK CPreviewWnd::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    CPreviewWnd* self = AttachedObject(window, message, lParam, &CPreviewWnd::m_hWnd);
-    if (!self) return DefWindowProcA(window, message, wParam, lParam);
-    if (message == WM_NCDESTROY) {
-        const LRESULT result = DetachObject(window, message, wParam, lParam);
-        if (self->m_bQuitWhenDestroyed) PostQuitMessage(0);
-        self->m_Deletion.ObjectDeleted();
-        delete self;
-        return result;
-    }
-    return self->OnMessage(message, wParam, lParam);
+void CPreviewWnd::OnNcDestroy() {
+    if (m_bQuitWhenDestroyed) PostQuitMessage(0);
+    m_Deletion.ObjectDeleted();
+    delete this;
 }
 
 LRESULT CPreviewWnd::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {

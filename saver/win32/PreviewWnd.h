@@ -47,7 +47,10 @@ public:
 
 private:
     CPreviewWnd(const SettingsReader& settings, SharedEngineState& shared, const PreviewServices& services);
-    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    template <class T>
+    friend LRESULT CALLBACK ObjectWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    // The window is gone: the object deletes itself.
+    void OnNcDestroy();
     static DWORD WINAPI PreviewThreadProc(LPVOID window);
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
     int SetUp(const CREATESTRUCTA& creation);

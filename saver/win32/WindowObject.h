@@ -12,23 +12,28 @@ inline bool RegisterWindowClass(const char* name, WNDPROC procedure, HCURSOR cur
     return RegisterClassA(&windowClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
 }
 
-// The object a window belongs to: the creation parameter, attached at
-// WM_NCCREATE (which also stores the handle in `handle`); null before that.
+// The window procedure of a class whose objects each own a window: the
+// object is the creation parameter, attached at WM_NCCREATE (which also
+// stores the handle in its m_hWnd); its OnMessage answers every message from
+// then on, and at WM_NCDESTROY, after the default processing, the object is
+// forgotten and its OnNcDestroy runs (which may delete it). The class makes
+// this procedure its friend.
 template <class T>
-T* AttachedObject(HWND window, UINT message, LPARAM lParam, HWND T::*handle) {
+LRESULT CALLBACK ObjectWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
-        auto* self = static_cast<T*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
-        self->*handle = window;
-        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+        auto* created = static_cast<T*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+        created->m_hWnd = window;
+        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(created));
     }
-    return reinterpret_cast<T*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-}
-
-// Forgets the object at WM_NCDESTROY, after the default processing.
-inline LRESULT DetachObject(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    const LRESULT result = DefWindowProcA(window, message, wParam, lParam);
-    SetWindowLongPtrA(window, GWLP_USERDATA, 0);
-    return result;
+    T* self = reinterpret_cast<T*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    if (!self) return DefWindowProcA(window, message, wParam, lParam);
+    if (message == WM_NCDESTROY) {
+        const LRESULT result = DefWindowProcA(window, message, wParam, lParam);
+        SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+        self->OnNcDestroy();
+        return result;
+    }
+    return self->OnMessage(message, wParam, lParam);
 }
 
 // Where an object that deletes itself with its window says that it has gone.
