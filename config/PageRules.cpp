@@ -42,3 +42,15 @@ std::string LinesToFireText(const std::vector<std::string>& lines) {
 bool FitsInFireText(const std::vector<std::string>& lines, const std::string& line) {
     return LinesToFireText(lines).size() + line.size() + 1 <= kMaxFireTextLength;
 }
+
+int ReadIntSettings(const SettingsReader& reader, const IntSetting* settings, std::size_t count, bool eachOnItsOwn) {
+    for (std::size_t i = 0; i < count; ++i)
+        if (!reader.GetInt(settings[i].id, settings[i].value) && !eachOnItsOwn) return 0;
+    return 1;
+}
+
+int WriteIntSettings(SettingsWriter& writer, const IntSetting* settings, std::size_t count, bool eachOnItsOwn) {
+    for (std::size_t i = 0; i < count; ++i)
+        if (!writer.SetInt(settings[i].id, settings[i].value) && !eachOnItsOwn) return 0;
+    return 1;
+}

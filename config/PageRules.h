@@ -1,7 +1,29 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
+#include "settings/SettingsReader.h"
+
+#include <cstddef>
+#include <initializer_list>
 #include <string>
 #include <vector>
+
+// A page's member that shows an integer setting.
+struct IntSetting {
+    int id;
+    int& value;
+};
+// Reads `count` settings into their members in order. By default the first
+// refused read stops the others and gives 0; `eachOnItsOwn` tries every one
+// (a refused read keeps its member's value) and gives 1.
+int ReadIntSettings(const SettingsReader& reader, const IntSetting* settings, std::size_t count, bool eachOnItsOwn);
+// Writes the members into the settings, the same way.
+int WriteIntSettings(SettingsWriter& writer, const IntSetting* settings, std::size_t count, bool eachOnItsOwn);
+inline int ReadIntSettings(const SettingsReader& reader, std::initializer_list<IntSetting> settings) {
+    return ReadIntSettings(reader, settings.begin(), settings.size(), false);
+}
+inline int WriteIntSettings(SettingsWriter& writer, std::initializer_list<IntSetting> settings) {
+    return WriteIntSettings(writer, settings.begin(), settings.size(), false);
+}
 
 // Value labels beside the sliders.
 std::string FormatValueLabel(int value);                  // "%d"

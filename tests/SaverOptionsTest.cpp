@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "saver/SaverOptions.h"
+#include "tests/TestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -72,15 +73,11 @@ TEST(SaverOptions, SettingsComeInEitherFormInTheirOrder) {
 }
 
 TEST(SaverOptions, BadArgumentsAreRefusedWithOneLine) {
-    for (const char* line : {"--bogus", "--window-id", "--window-id 0", "--window-id xyz", "--delay", "--delay -1",
-                             "--delay 1001", "--delay 2x", "--set NoSuch=1", "--set FireWorkCount=many",
-                             "--set-NoSuch 3", "--set-FireWorkCount", "--set-SparklesCount 1.5", "--seed", "root"}) {
-        SaverOptions options;
-        std::string error;
-        EXPECT_FALSE(Parse(line, options, error)) << line;
-        EXPECT_FALSE(error.empty()) << line;
-        EXPECT_EQ(error.find('\n'), std::string::npos) << line;
-    }
+    ExpectEachRefusedWithOneLine<SaverOptions>(
+        {"--bogus", "--window-id", "--window-id 0", "--window-id xyz", "--delay", "--delay -1", "--delay 1001",
+         "--delay 2x", "--set NoSuch=1", "--set FireWorkCount=many", "--set-NoSuch 3", "--set-FireWorkCount",
+         "--set-SparklesCount 1.5", "--seed", "root"},
+        Parse);
 }
 
 TEST(SaverOptions, OneDashFormsLongerThanAShortStringAllCount) {

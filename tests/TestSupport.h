@@ -12,6 +12,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <initializer_list>
 #include <memory>
 #include <random>
 #include <sstream>
@@ -24,6 +25,20 @@
 // is 128 kB.
 inline std::unique_ptr<SharedEngineState> FreshRun(std::uint32_t seed = 1) {
     return std::make_unique<SharedEngineState>(seed);
+}
+
+// Each command line is refused by `parse` (line, options, error) with one
+// line of explanation.
+template <class Options>
+void ExpectEachRefusedWithOneLine(std::initializer_list<const char*> lines,
+                                  bool (*parse)(const std::string&, Options&, std::string&)) {
+    for (const char* line : lines) {
+        Options options;
+        std::string error;
+        EXPECT_FALSE(parse(line, options, error)) << line;
+        EXPECT_FALSE(error.empty()) << line;
+        EXPECT_EQ(error.find('\n'), std::string::npos) << line;
+    }
 }
 
 // A record as a load from an empty store gives it, at the given size.

@@ -31,12 +31,32 @@ void ExchangeSlider(HWND dialog, int id, int& value, bool pull) {
         SetSliderPosition(dialog, id, value);
 }
 
+void ExchangeControls(HWND dialog, std::initializer_list<ControlValue> controls, bool pull) {
+    for (const ControlValue& control : controls) {
+        switch (control.kind) {
+        case ControlKind::Check:
+            ExchangeCheck(dialog, control.id, control.value, pull);
+            break;
+        case ControlKind::Slider:
+            ExchangeSlider(dialog, control.id, control.value, pull);
+            break;
+        case ControlKind::Radio:
+            ExchangeRadio(dialog, control.id, control.count, control.value, pull);
+            break;
+        }
+    }
+}
+
 void SetUpSlider(HWND dialog, int id, int settingId, int tickFrequency, bool redraw, int lineSize) {
     const SettingDef& def = *FindSettingDef(settingId);
     SendDlgItemMessageA(dialog, id, TBM_SETRANGEMIN, FALSE, def.minValue);
     SendDlgItemMessageA(dialog, id, TBM_SETRANGEMAX, redraw, def.maxValue);
     SendDlgItemMessageA(dialog, id, TBM_SETTICFREQ, tickFrequency, 0);
     if (lineSize) SendDlgItemMessageA(dialog, id, TBM_SETLINESIZE, 0, lineSize);
+}
+
+void SetUpSliders(HWND dialog, std::initializer_list<SliderSetUp> sliders) {
+    for (const SliderSetUp& slider : sliders) SetUpSlider(dialog, slider.id, slider.settingId, slider.tickFrequency, false);
 }
 
 int SliderPosition(HWND dialog, int id) {

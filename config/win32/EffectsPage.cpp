@@ -8,27 +8,31 @@
 
 #include <commctrl.h>
 
+#include <array>
+
 CEffectsPage::CEffectsPage(const SettingsReader& reader, SettingsWriter& writer)
     : CSettingsPage(reader, writer, IDD_EFFECTS_PAGE, IDS_TAB_EFFECTS) {}
 
 BOOL CEffectsPage::OnInitDialog() {
     CSettingsPage::OnInitDialog();
-    SetUpSlider(m_hWnd, IDC_EFFECTS_FIREWORKS, SettingId::FireWorkCount, 2, false);
-    SetUpSlider(m_hWnd, IDC_EFFECTS_SIZE_MIN, SettingId::FireBallInFireWorkMin, 10, false);
-    SetUpSlider(m_hWnd, IDC_EFFECTS_SIZE_MAX, SettingId::FireBallInFireWorkMax, 10, false);
-    SetUpSlider(m_hWnd, IDC_EFFECTS_FIREBALLS, SettingId::FireBallCount, 2, false);
+    SetUpSliders(m_hWnd, {{IDC_EFFECTS_FIREWORKS, SettingId::FireWorkCount, 2},
+                          {IDC_EFFECTS_SIZE_MIN, SettingId::FireBallInFireWorkMin, 10},
+                          {IDC_EFFECTS_SIZE_MAX, SettingId::FireBallInFireWorkMax, 10},
+                          {IDC_EFFECTS_FIREBALLS, SettingId::FireBallCount, 2}});
     LoadFromSettings(*m_pReader);
     return TRUE;
 }
 
 void CEffectsPage::Exchange(bool pull) {
-    ExchangeSlider(m_hWnd, IDC_EFFECTS_FIREBALLS, m_nFireBalls, pull);
-    ExchangeSlider(m_hWnd, IDC_EFFECTS_FIREWORKS, m_nFireWorks, pull);
-    ExchangeSlider(m_hWnd, IDC_EFFECTS_SIZE_MAX, m_nSizeMax, pull);
-    ExchangeSlider(m_hWnd, IDC_EFFECTS_SIZE_MIN, m_nSizeMin, pull);
-    ExchangeCheck(m_hWnd, IDC_EFFECTS_SOUND, m_nSound, pull);
-    ExchangeCheck(m_hWnd, IDC_EFFECTS_NEW_YEAR, m_nNewYear, pull);
-    ExchangeCheck(m_hWnd, IDC_EFFECTS_PAPER, m_nPaper, pull);
+    ExchangeControls(m_hWnd,
+                     {{IDC_EFFECTS_FIREBALLS, m_nFireBalls, ControlKind::Slider},
+                      {IDC_EFFECTS_FIREWORKS, m_nFireWorks, ControlKind::Slider},
+                      {IDC_EFFECTS_SIZE_MAX, m_nSizeMax, ControlKind::Slider},
+                      {IDC_EFFECTS_SIZE_MIN, m_nSizeMin, ControlKind::Slider},
+                      {IDC_EFFECTS_SOUND, m_nSound, ControlKind::Check},
+                      {IDC_EFFECTS_NEW_YEAR, m_nNewYear, ControlKind::Check},
+                      {IDC_EFFECTS_PAPER, m_nPaper, ControlKind::Check}},
+                     pull);
 }
 
 void CEffectsPage::RefreshLabels() {
@@ -70,13 +74,8 @@ INT_PTR CEffectsPage::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 
 int CEffectsPage::LoadFromSettings(const SettingsReader& reader) {
     // Each read stands on its own: a refused one keeps the member's value.
-    reader.GetInt(SettingId::FireBallCount, m_nFireBalls);
-    reader.GetInt(SettingId::FireWorkCount, m_nFireWorks);
-    reader.GetInt(SettingId::FireBallInFireWorkMax, m_nSizeMax);
-    reader.GetInt(SettingId::FireBallInFireWorkMin, m_nSizeMin);
-    reader.GetInt(SettingId::ExplosionSoundEnable, m_nSound);
-    reader.GetInt(SettingId::OlympicRings, m_nNewYear);
-    reader.GetInt(SettingId::PaperBurn, m_nPaper);
+    const auto members = Members();
+    ReadIntSettings(reader, members.data(), members.size(), true);
     UpdateData(false);
     RefreshLabels();
     NotifyChanged();
@@ -85,12 +84,16 @@ int CEffectsPage::LoadFromSettings(const SettingsReader& reader) {
 
 int CEffectsPage::StoreToSettings(SettingsWriter& writer) {
     UpdateData(true);
-    writer.SetInt(SettingId::FireBallCount, m_nFireBalls);
-    writer.SetInt(SettingId::FireWorkCount, m_nFireWorks);
-    writer.SetInt(SettingId::FireBallInFireWorkMax, m_nSizeMax);
-    writer.SetInt(SettingId::FireBallInFireWorkMin, m_nSizeMin);
-    writer.SetInt(SettingId::ExplosionSoundEnable, m_nSound);
-    writer.SetInt(SettingId::OlympicRings, m_nNewYear);
-    writer.SetInt(SettingId::PaperBurn, m_nPaper);
-    return 1;
+    const auto members = Members();
+    return WriteIntSettings(writer, members.data(), members.size(), true);
+}
+
+std::array<IntSetting, 7> CEffectsPage::Members() {
+    return {{{SettingId::FireBallCount, m_nFireBalls},
+             {SettingId::FireWorkCount, m_nFireWorks},
+             {SettingId::FireBallInFireWorkMax, m_nSizeMax},
+             {SettingId::FireBallInFireWorkMin, m_nSizeMin},
+             {SettingId::ExplosionSoundEnable, m_nSound},
+             {SettingId::OlympicRings, m_nNewYear},
+             {SettingId::PaperBurn, m_nPaper}}};
 }

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
+#include "config/PageRules.h"
 #include "config/win32/TexturedPage.h"
+
+#include <array>
 
 // The Effects page (dialog 158): fireworks, fireballs, the two scenes and
 // the explosion sound.
@@ -17,6 +20,8 @@ protected:
 
 private:
     void RefreshLabels();
+    // Each member with the setting it shows, in the order they are read and written.
+    std::array<IntSetting, 7> Members();
 
     int m_nFireBalls = 0, m_nFireWorks = 0, m_nSizeMax = 0, m_nSizeMin = 0;
     int m_nSound = 0, m_nNewYear = 0, m_nPaper = 0;

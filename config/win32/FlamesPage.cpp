@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "config/win32/FlamesPage.h"
 
+#include "config/PageRules.h"
 #include "config/win32/ConfigResource.h"
 #include "config/win32/DataExchange.h"
 #include "settings/SettingIds.h"
@@ -10,20 +11,22 @@ CFlamesPage::CFlamesPage(const SettingsReader& reader, SettingsWriter& writer)
 
 BOOL CFlamesPage::OnInitDialog() {
     CSettingsPage::OnInitDialog();
-    SetUpSlider(m_hWnd, IDC_FLAMES_TURBULENCE, SettingId::TransitionOn, 1, false);
-    SetUpSlider(m_hWnd, IDC_FLAMES_WAVES, SettingId::WaveEnable, 1, false);
-    SetUpSlider(m_hWnd, IDC_FLAMES_WAVE_SPEED, SettingId::WaveSpeed, 10, false);
-    SetUpSlider(m_hWnd, IDC_FLAMES_WAVE_LENGTH, SettingId::WaveLength, 20, false);
+    SetUpSliders(m_hWnd, {{IDC_FLAMES_TURBULENCE, SettingId::TransitionOn, 1},
+                          {IDC_FLAMES_WAVES, SettingId::WaveEnable, 1},
+                          {IDC_FLAMES_WAVE_SPEED, SettingId::WaveSpeed, 10},
+                          {IDC_FLAMES_WAVE_LENGTH, SettingId::WaveLength, 20}});
     LoadFromSettings(*m_pReader);
     return TRUE;
 }
 
 void CFlamesPage::Exchange(bool pull) {
-    ExchangeSlider(m_hWnd, IDC_FLAMES_TURBULENCE, m_nTurbulence, pull);
-    ExchangeSlider(m_hWnd, IDC_FLAMES_WAVES, m_nWaveEnable, pull);
-    ExchangeSlider(m_hWnd, IDC_FLAMES_WAVE_SPEED, m_nWaveSpeed, pull);
-    ExchangeSlider(m_hWnd, IDC_FLAMES_WAVE_LENGTH, m_nWaveLength, pull);
-    ExchangeCheck(m_hWnd, IDC_FLAMES_SOUND, m_nSound, pull);
+    ExchangeControls(m_hWnd,
+                     {{IDC_FLAMES_TURBULENCE, m_nTurbulence, ControlKind::Slider},
+                      {IDC_FLAMES_WAVES, m_nWaveEnable, ControlKind::Slider},
+                      {IDC_FLAMES_WAVE_SPEED, m_nWaveSpeed, ControlKind::Slider},
+                      {IDC_FLAMES_WAVE_LENGTH, m_nWaveLength, ControlKind::Slider},
+                      {IDC_FLAMES_SOUND, m_nSound, ControlKind::Check}},
+                     pull);
 }
 
 INT_PTR CFlamesPage::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -41,10 +44,11 @@ INT_PTR CFlamesPage::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 int CFlamesPage::LoadFromSettings(const SettingsReader& reader) {
-    if (!reader.GetInt(SettingId::WaveLength, m_nWaveLength) || !reader.GetInt(SettingId::WaveSpeed, m_nWaveSpeed) ||
-        !reader.GetInt(SettingId::WaveEnable, m_nWaveEnable) ||
-        !reader.GetInt(SettingId::BackgroundSoundEnable, m_nSound) ||
-        !reader.GetInt(SettingId::TransitionOn, m_nTurbulence))
+    if (!ReadIntSettings(reader, {{SettingId::WaveLength, m_nWaveLength},
+                                  {SettingId::WaveSpeed, m_nWaveSpeed},
+                                  {SettingId::WaveEnable, m_nWaveEnable},
+                                  {SettingId::BackgroundSoundEnable, m_nSound},
+                                  {SettingId::TransitionOn, m_nTurbulence}}))
         return 0;
     UpdateData(false);
     NotifyChanged();
@@ -53,10 +57,9 @@ int CFlamesPage::LoadFromSettings(const SettingsReader& reader) {
 
 int CFlamesPage::StoreToSettings(SettingsWriter& writer) {
     UpdateData(true);
-    if (!writer.SetInt(SettingId::WaveLength, m_nWaveLength) || !writer.SetInt(SettingId::WaveSpeed, m_nWaveSpeed) ||
-        !writer.SetInt(SettingId::WaveEnable, m_nWaveEnable) ||
-        !writer.SetInt(SettingId::BackgroundSoundEnable, m_nSound) ||
-        !writer.SetInt(SettingId::TransitionOn, m_nTurbulence))
-        return 0;
-    return 1;
+    return WriteIntSettings(writer, {{SettingId::WaveLength, m_nWaveLength},
+                                     {SettingId::WaveSpeed, m_nWaveSpeed},
+                                     {SettingId::WaveEnable, m_nWaveEnable},
+                                     {SettingId::BackgroundSoundEnable, m_nSound},
+                                     {SettingId::TransitionOn, m_nTurbulence}});
 }

@@ -38,9 +38,11 @@ BOOL CPalettePage::OnInitDialog() {
 }
 
 void CPalettePage::Exchange(bool pull) {
-    ExchangeSlider(m_hWnd, IDC_PALETTE_FADE, m_nFade, pull);
-    ExchangeCheck(m_hWnd, IDC_PALETTE_CYCLE, m_nCycle, pull);
-    ExchangeCheck(m_hWnd, IDC_PALETTE_FADE_BOTTOM, m_nFadeBottom, pull);
+    ExchangeControls(m_hWnd,
+                     {{IDC_PALETTE_FADE, m_nFade, ControlKind::Slider},
+                      {IDC_PALETTE_CYCLE, m_nCycle, ControlKind::Check},
+                      {IDC_PALETTE_FADE_BOTTOM, m_nFadeBottom, ControlKind::Check}},
+                     pull);
 }
 
 void CPalettePage::RefreshLabel() {
@@ -195,8 +197,10 @@ INT_PTR CPalettePage::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 int CPalettePage::LoadFromSettings(const SettingsReader& reader) {
-    if (!reader.GetString(SettingId::Palette, m_strPath) || !reader.GetInt(SettingId::FadeScreen, m_nFade) ||
-        !reader.GetInt(SettingId::CycleColors, m_nCycle) || !reader.GetInt(SettingId::FadeBottom, m_nFadeBottom))
+    if (!reader.GetString(SettingId::Palette, m_strPath) ||
+        !ReadIntSettings(reader, {{SettingId::FadeScreen, m_nFade},
+                                  {SettingId::CycleColors, m_nCycle},
+                                  {SettingId::FadeBottom, m_nFadeBottom}}))
         return 0;
     UpdateData(false);
     RefreshLabel();
@@ -209,8 +213,10 @@ int CPalettePage::LoadFromSettings(const SettingsReader& reader) {
 }
 
 int CPalettePage::StoreToSettings(SettingsWriter& writer) {
-    if (!writer.SetString(SettingId::Palette, m_strPath) || !writer.SetInt(SettingId::FadeScreen, m_nFade) ||
-        !writer.SetInt(SettingId::CycleColors, m_nCycle) || !writer.SetInt(SettingId::FadeBottom, m_nFadeBottom))
-        return 0;
-    return 1;
+    return writer.SetString(SettingId::Palette, m_strPath) &&
+                   WriteIntSettings(writer, {{SettingId::FadeScreen, m_nFade},
+                                             {SettingId::CycleColors, m_nCycle},
+                                             {SettingId::FadeBottom, m_nFadeBottom}})
+               ? 1
+               : 0;
 }

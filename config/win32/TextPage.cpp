@@ -38,11 +38,13 @@ static std::string ListItem(HWND list, int index) {
 }
 
 void CTextPage::Exchange(bool pull) {
-    ExchangeCheck(m_hWnd, IDC_TEXT_ENABLE, m_nEnable, pull);
-    ExchangeSlider(m_hWnd, IDC_TEXT_SPEED, m_nSpeed, pull);
-    ExchangeRadio(m_hWnd, IDC_TEXT_BURNING, 3, m_nBurnType, pull);
-    ExchangeRadio(m_hWnd, IDC_TEXT_LINE, 3, m_nOrbit, pull);
-    ExchangeRadio(m_hWnd, IDC_TEXT_SERIAL, 2, m_nSequence, pull);
+    ExchangeControls(m_hWnd,
+                     {{IDC_TEXT_ENABLE, m_nEnable, ControlKind::Check},
+                      {IDC_TEXT_SPEED, m_nSpeed, ControlKind::Slider},
+                      {IDC_TEXT_BURNING, m_nBurnType, ControlKind::Radio, 3},
+                      {IDC_TEXT_LINE, m_nOrbit, ControlKind::Radio, 3},
+                      {IDC_TEXT_SERIAL, m_nSequence, ControlKind::Radio, 2}},
+                     pull);
     HWND list = Item(IDC_TEXT_LIST);
     if (pull) {
         std::vector<std::string> lines;
@@ -165,9 +167,11 @@ INT_PTR CTextPage::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 int CTextPage::LoadFromSettings(const SettingsReader& reader) {
-    if (!reader.GetInt(SettingId::FireTextEnable, m_nEnable) || !reader.GetInt(SettingId::FireTextSpeed, m_nSpeed) ||
-        !reader.GetInt(SettingId::FireTextBurnType, m_nBurnType) ||
-        !reader.GetInt(SettingId::FireTextOrbit, m_nOrbit) || !reader.GetInt(SettingId::TextSequence, m_nSequence) ||
+    if (!ReadIntSettings(reader, {{SettingId::FireTextEnable, m_nEnable},
+                                  {SettingId::FireTextSpeed, m_nSpeed},
+                                  {SettingId::FireTextBurnType, m_nBurnType},
+                                  {SettingId::FireTextOrbit, m_nOrbit},
+                                  {SettingId::TextSequence, m_nSequence}}) ||
         !reader.GetString(SettingId::FireText, m_strText))
         return 0;
     if (m_strText.empty()) m_nEnable = 0;
@@ -179,8 +183,10 @@ int CTextPage::LoadFromSettings(const SettingsReader& reader) {
 
 int CTextPage::StoreToSettings(SettingsWriter& writer) {
     UpdateData(true);
-    if (!writer.SetInt(SettingId::FireTextSpeed, m_nSpeed) || !writer.SetInt(SettingId::FireTextBurnType, m_nBurnType) ||
-        !writer.SetInt(SettingId::FireTextOrbit, m_nOrbit) || !writer.SetInt(SettingId::TextSequence, m_nSequence))
+    if (!WriteIntSettings(writer, {{SettingId::FireTextSpeed, m_nSpeed},
+                                   {SettingId::FireTextBurnType, m_nBurnType},
+                                   {SettingId::FireTextOrbit, m_nOrbit},
+                                   {SettingId::TextSequence, m_nSequence}}))
         return 0;
     if (m_strText.empty()) m_nEnable = 0;
     const int enableStored = writer.SetInt(SettingId::FireTextEnable, m_nEnable);

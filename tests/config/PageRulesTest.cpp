@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-// Value labels, the Min and Max rule and the text list of the pages.
+// Value labels, the Min and Max rule, the text list of the pages and their
+// members read from and written to the record.
 #include "config/PageRules.h"
+#include "settings/SettingIds.h"
+#include "settings/Settings.h"
 
 #include <gtest/gtest.h>
 
@@ -51,4 +54,27 @@ TEST(FireTextList, AppendingStopsAtTheStoredLength) {
     std::vector<std::string> lines{std::string(200, 'x')};
     EXPECT_TRUE(FitsInFireText(lines, std::string(53, 'y')));   // 201 + 54 = 255
     EXPECT_FALSE(FitsInFireText(lines, std::string(54, 'y')));
+}
+
+TEST(PageRules, IntSettingsStopAtTheFirstRefusalUnlessEachStandsOnItsOwn) {
+    Settings record;
+    record.SetInt(SettingId::FadeScreen, 40);
+    record.SetInt(SettingId::CycleColors, 1);
+    constexpr int kNoSuchSetting = -1;
+    int fade = 0, refused = 7, cycle = 0;
+    EXPECT_EQ(ReadIntSettings(record, {{SettingId::FadeScreen, fade}, {kNoSuchSetting, refused}, {SettingId::CycleColors, cycle}}), 0);
+    EXPECT_EQ(fade, 40);
+    EXPECT_EQ(refused, 7) << "a refused read keeps the member";
+    EXPECT_EQ(cycle, 0) << "and stops the reads after it";
+    const IntSetting each[] = {{SettingId::FadeScreen, fade}, {kNoSuchSetting, refused}, {SettingId::CycleColors, cycle}};
+    EXPECT_EQ(ReadIntSettings(record, each, 3, true), 1);
+    EXPECT_EQ(cycle, 1);
+
+    fade = 60;
+    cycle = 0;
+    EXPECT_EQ(WriteIntSettings(record, {{kNoSuchSetting, refused}, {SettingId::FadeScreen, fade}}), 0);
+    EXPECT_EQ(IntOf(record, SettingId::FadeScreen), 40) << "nothing after the refusal is written";
+    EXPECT_EQ(WriteIntSettings(record, each, 3, true), 1);
+    EXPECT_EQ(IntOf(record, SettingId::FadeScreen), 60);
+    EXPECT_EQ(IntOf(record, SettingId::CycleColors), 0);
 }
