@@ -37,7 +37,7 @@ stage=$tree/stage/$name
 # installer ran) the saver finds its palettes in its own folder.
 for arch in x86_64 i686; do
   mkdir -p "$stage/$arch/Palettes"
-  cp "build/win-$arch/saver/win32/Emberlux.scr" "$stage/$arch/"
+  cp "build/win-$arch/windows/saver/Emberlux.scr" "$stage/$arch/"
   cp resources/palettes/*.pal "$stage/$arch/Palettes/"
 done
 cp README.md THIRD-PARTY-NOTICES.md "$stage/"

@@ -12,7 +12,7 @@
 #     GDI either way. Each run is measured twice:
 #     from 3 s after the fire starts, while the desktop burns away (for about
 #     17 s), and from 20 s on, once it has burnt. Then PresentLoop.exe
-#     (tests/win32) draws a new frame as often on the same screen the same
+#     (tools/present-loop) draws a new frame as often on the same screen the same
 #     way, and nothing else: what Wine's drawing costs by itself;
 #   - the native saver with a new installation's settings, full screen, in
 #     the root window and in an ordinary window, on virtual displays of
@@ -30,9 +30,9 @@ set -uo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-10}
 part=${2:-all}
-scr=build/win-x86_64/saver/win32/Emberlux.scr
-present_loop=build/win-x86_64/tests/PresentLoop.exe
-native=${EMBERLUX_NATIVE:-build/linux-release/saver/sdl/emberlux}
+scr=build/win-x86_64/windows/saver/Emberlux.scr
+present_loop=build/win-x86_64/tools/present-loop/PresentLoop.exe
+native=${EMBERLUX_NATIVE:-build/linux-release/linux/emberlux}
 frames=build/linux-release/tools/frames/emberlux-frames
 xflame=/usr/libexec/xscreensaver/xflame
 case $part in

@@ -14,7 +14,7 @@
 # installation's DirectX mode) or gdi (DirectX mode off). Wine 8 draws an
 # 8-bit DirectDraw screen through OpenGL and grows with every frame presented
 # that way, whatever the program (about 400 kB a minute here). So in DirectX
-# mode `PresentLoop.exe directdraw` (tests/win32), the least such program,
+# mode `PresentLoop.exe directdraw` (tools/present-loop), the least such program,
 # runs as long afterwards, and the check is that the saver grows at most 2 MB
 # more than it.
 # Runs in a Wine prefix of its own, build/measure-memory-wine.
@@ -26,9 +26,9 @@ build=${1:-build/win-x86_64}
 minutes=${2:-10}
 cycles=${3:-200}
 mode=${4:-directx}
-scr=$build/saver/win32/Emberlux.scr
+scr=$build/windows/saver/Emberlux.scr
 driver=$build/tests/ConfigDriver.exe
-bare_loop=$build/tests/PresentLoop.exe
+bare_loop=$build/tools/present-loop/PresentLoop.exe
 [ -f "$scr" ] && [ -f "$driver" ] && [ -f "$bare_loop" ] || { echo "measure-memory: build $build first"; exit 1; }
 
 export EMBERLUX_TEST_WINEPREFIX=$PWD/build/measure-memory-wine

@@ -14,7 +14,7 @@ if [ "${EMBERLUX_SKIP_INSTALL:-0}" != 1 ]; then
 fi
 cmake --preset linux-release >/dev/null
 cmake --build build/linux-release -j"$(nproc)" --target emberlux >/dev/null
-saver=build/linux-release/saver/sdl/emberlux
+saver=build/linux-release/linux/emberlux
 if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
   echo "Starting $saver $*; any key ends it."
   exec "$saver" "$@"

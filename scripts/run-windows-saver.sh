@@ -12,7 +12,7 @@ if [ "${EMBERLUX_SKIP_INSTALL:-0}" != 1 ]; then
 fi
 cmake --preset win-x86_64 >/dev/null
 cmake --build build/win-x86_64 -j"$(nproc)" --target Emberlux >/dev/null
-scr=build/win-x86_64/saver/win32/Emberlux.scr
+scr=build/win-x86_64/windows/saver/Emberlux.scr
 source scripts/lib/display.sh
 source scripts/lib/pictures.sh
 source scripts/lib/wine.sh

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-#include "saver/DialogPalette.h"
+#include "windows/rules/DialogPalette.h"
 
 #include <gtest/gtest.h>
 

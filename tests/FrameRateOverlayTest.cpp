@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-#include "saver/FrameRateOverlay.h"
+#include "run/FrameRateOverlay.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-#include "saver/MonitorLayout.h"
+#include "run/MonitorLayout.h"
 
 #include <gtest/gtest.h>
 

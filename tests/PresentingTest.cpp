@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // The way frames reach a screen: which presenter a place gets, the fire fed
 // to a presenter, and the presenter of 32-bit pictures over a screen in memory.
-#include "saver/FireFeed.h"
-#include "saver/FrameRateOverlay.h"
-#include "saver/FrameUpscaler.h"
-#include "saver/PixelPresenter.h"
-#include "saver/PresenterChoice.h"
+#include "run/FireFeed.h"
+#include "run/FrameRateOverlay.h"
+#include "run/FrameUpscaler.h"
+#include "run/PixelPresenter.h"
+#include "linux/PresenterChoice.h"
 #include "tests/TestSupport.h"
 #include "tools/frames/Fnv1a.h"
 

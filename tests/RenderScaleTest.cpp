@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-#include "saver/FrameConversion.h"
-#include "saver/FrameUpscaler.h"
-#include "saver/RenderScale.h"
+#include "run/FrameConversion.h"
+#include "run/FrameUpscaler.h"
+#include "run/RenderScale.h"
 
 #include <gtest/gtest.h>
 

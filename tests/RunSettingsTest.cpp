@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "TestSupport.h"
-#include "saver/RunSettings.h"
+#include "run/RunSettings.h"
 #include "settings/MemoryRegistry.h"
 #include "settings/Presets.h"
 #include "settings/RegistryStore.h"

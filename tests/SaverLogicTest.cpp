@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-#include "saver/CloseRules.h"
-#include "saver/CommandLine.h"
-#include "saver/FrameConversion.h"
-#include "saver/InputRules.h"
+#include "run/CloseRules.h"
+#include "windows/rules/CommandLine.h"
+#include "run/FrameConversion.h"
+#include "run/InputRules.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-#include "saver/SaverOptions.h"
+#include "linux/SaverOptions.h"
 #include "tests/TestSupport.h"
 
 #include <gtest/gtest.h>

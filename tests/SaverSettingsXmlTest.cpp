@@ -3,7 +3,7 @@
 // must hand the saver an option it takes, name a real setting, stay inside the
 // values the setting may take, and leave the saver's own default alone when it
 // is left at its default.
-#include "saver/SaverOptions.h"
+#include "linux/SaverOptions.h"
 #include "settings/SettingsTable.h"
 #include "tools/settings/SettingsDescriptions.h"
 

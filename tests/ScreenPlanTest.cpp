@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-#include "saver/ScreenPlan.h"
+#include "run/ScreenPlan.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "platform/Resources.h"
-#include "saver/FireSound.h"
+#include "run/FireSound.h"
 #include "settings/Settings.h"
 #include "sound/SoundPlayer.h"
 #include "sound/WaveData.h"

@@ -3,8 +3,8 @@
 // driven from several threads over a fake output. Built with the other tests
 // and alone under ThreadSanitizer (preset linux-tsan): the fake output is
 // plain memory, so any touch of it that the flags do not order is reported.
-#include "saver/PreviewPalette.h"
-#include "saver/RenderLoop.h"
+#include "windows/rules/PreviewPalette.h"
+#include "run/RenderLoop.h"
 
 #include <gtest/gtest.h>
 

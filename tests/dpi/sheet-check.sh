@@ -16,7 +16,7 @@ set -uo pipefail
 build=$(realpath "${1:?usage: sheet-check.sh BUILD_DIR [DPI...]}")
 shift
 dpis=${*:-96 120 144 192}
-scr=$build/saver/win32/Emberlux.scr
+scr=$build/windows/saver/Emberlux.scr
 checker=$build/tests/dpi/SheetCheck.exe
 driver=$build/tests/ConfigDriver.exe
 desktop='HKCU\Control Panel\Desktop'

@@ -10,7 +10,7 @@
 set -uo pipefail
 cd "$(dirname "$0")/../.."
 build=${1:-build/linux-release}
-saver=$build/saver/sdl/emberlux
+saver=$build/linux/emberlux
 test_window=$build/tests/emberlux-test-window
 source tests/linux/session.sh
 session_begin linux-e2e

@@ -54,7 +54,7 @@ else
   as_user() { env HOME="$home" "$@"; }
 fi
 saver=$work/emberlux
-install -m 755 "$build/saver/sdl/emberlux" "$saver"
+install -m 755 "$build/linux/emberlux" "$saver"
 cat >"$work/xscreensaver" <<EOF
 mode:		one
 selected:	0

@@ -8,7 +8,7 @@
 //        PreviewHost --here STOPFILE  runs the preview window in this process,
 //                                     as the saver's /p run makes it, so that
 //                                     Wine shows what it draws
-#include "saver/win32/PreviewWnd.h"
+#include "windows/display/PreviewWnd.h"
 
 #include <windows.h>
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // The preview window in a host window, as the /p run and the configuration
 // sheet make it.
-#include "saver/win32/PreviewMode.h"
-#include "saver/win32/PreviewWnd.h"
+#include "windows/saver/PreviewMode.h"
+#include "windows/display/PreviewWnd.h"
 #include "sound/SoundPlayer.h"
 #include "tests/FakeAudioDevice.h"
 #include "tests/win32/TestWindows.h"

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // One full-screen saver window, made as the run makes each of its windows.
-#include "saver/win32/CinderwellWnd.h"
-#include "saver/win32/FullScreenRun.h"
+#include "windows/saver/CinderwellWnd.h"
+#include "windows/saver/FullScreenRun.h"
 #include "tests/win32/TestWindows.h"
 
 #include <new>

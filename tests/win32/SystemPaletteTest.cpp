@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // The palette captured for the password dialog, through the system's own
 // calls: under Wine the desktop is true colour, so the system has no palette.
-#include "saver/win32/SystemPalette.h"
+#include "windows/saver/SystemPalette.h"
 
 #include <windows.h>
 

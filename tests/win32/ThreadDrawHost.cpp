@@ -6,7 +6,7 @@
 // So the frame reaches the screen only if presenting puts it there by itself.
 // Runs until a key is pressed or 60 s have passed.
 #include "palette/FirePalette.h"
-#include "saver/win32/GdiPresenter.h"
+#include "windows/display/GdiPresenter.h"
 
 #include <windows.h>
 

@@ -10,7 +10,7 @@
 set -uo pipefail
 cd "$(dirname "$0")/../.."
 build=${1:?usage: config-e2e.sh BUILD_DIR}
-scr=$build/saver/win32/Emberlux.scr
+scr=$build/windows/saver/Emberlux.scr
 driver=$build/tests/ConfigDriver.exe
 key='HKCU\Software\Norvane\Emberlux!'
 

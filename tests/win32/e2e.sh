@@ -15,7 +15,7 @@ cd "$(dirname "$0")/../.."
 build=${1:?usage: e2e.sh BUILD_DIR}
 host=$build/tests/PreviewHost.exe
 source tests/win32/wine-session.sh
-wine_session_begin e2e "$build/saver/win32/Emberlux.scr" 44
+wine_session_begin e2e "$build/windows/saver/Emberlux.scr" 44
 wine_display
 
 lower_part=1024x256+0+512

@@ -11,7 +11,7 @@ set -uo pipefail
 cd "$(dirname "$0")/../.."
 build=${1:?usage: monitors-e2e.sh BUILD_DIR}
 source tests/win32/wine-session.sh
-wine_session_begin monitors-e2e "$build/saver/win32/Emberlux.scr" 18
+wine_session_begin monitors-e2e "$build/windows/saver/Emberlux.scr" 18
 
 # On a display of two monitors (the primary first, as WxH+X+Y in X's
 # coordinates): Windows sees them as MONITORS, and a run shows fire on both

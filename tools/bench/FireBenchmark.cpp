@@ -6,9 +6,9 @@
 // same frames, so runs of any length compare.
 #include "engine/FireEngine.h"
 #include "engine/SharedEngineState.h"
-#include "saver/FrameConversion.h"
-#include "saver/FrameUpscaler.h"
-#include "saver/RenderScale.h"
+#include "run/FrameConversion.h"
+#include "run/FrameUpscaler.h"
+#include "run/RenderScale.h"
 #include "settings/Settings.h"
 #include "tools/bench/BenchSupport.h"
 

@@ -5,8 +5,8 @@
 #include "engine/ShuffleRuns.h"
 #include "engine/TurbulenceMap.h"
 #include "platform/Resources.h"
-#include "saver/FrameConversion.h"
-#include "saver/FrameUpscaler.h"
+#include "run/FrameConversion.h"
+#include "run/FrameUpscaler.h"
 #include "tools/bench/BenchSupport.h"
 
 #include <map>

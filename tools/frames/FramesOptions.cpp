@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "tools/frames/FramesOptions.h"
 #include "engine/FirePasses.h"
-#include "saver/RenderScale.h"
+#include "run/RenderScale.h"
 #include "settings/LoadNormalisation.h"
-#include "settings/SettingOptions.h"
+#include "run/SettingOptions.h"
 
 namespace {
 bool ParseSize(const std::string& text, int& width, int& height) {

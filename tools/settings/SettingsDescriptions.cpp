@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "tools/settings/SettingsDescriptions.h"
-#include "saver/RenderLoop.h"
+#include "run/RenderLoop.h"
 
 #include <algorithm>
 #include <cctype>

@@ -3,7 +3,7 @@
 #include "config/PageRules.h"
 #include "platform/Paths.h"
 #include "settings/LoadNormalisation.h"
-#include "settings/SettingOptions.h"
+#include "run/SettingOptions.h"
 #include "settings/SettingsTable.h"
 #include "tools/settings/SettingsDescriptions.h"
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
-#include "saver/FramePresenter.h"
+#include "run/FramePresenter.h"
 
 #include <cstdint>
 #include <vector>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "web/src/PageRun.h"
 #include "platform/Paths.h"
-#include "saver/RunSettings.h"
+#include "run/RunSettings.h"
 #include "settings/InstallDirectory.h"
 #include "web/src/AddressSettings.h"
 

@@ -2,8 +2,8 @@
 #pragma once
 #include "engine/SharedEngineState.h"
 #include "platform/DesktopImage.h"
-#include "saver/FireFeed.h"
-#include "saver/RenderScale.h"
+#include "run/FireFeed.h"
+#include "run/RenderScale.h"
 #include "settings/Settings.h"
 #include "web/src/PageFrames.h"
 
