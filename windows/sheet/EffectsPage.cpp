@@ -13,14 +13,12 @@
 CEffectsPage::CEffectsPage(const SettingsReader& reader, SettingsWriter& writer)
     : CSettingsPage(reader, writer, IDD_EFFECTS_PAGE, IDS_TAB_EFFECTS) {}
 
-BOOL CEffectsPage::OnInitDialog() {
-    CSettingsPage::OnInitDialog();
+bool CEffectsPage::SetUpControls() {
     SetUpSliders(m_hWnd, {{IDC_EFFECTS_FIREWORKS, SettingId::FireWorkCount, 2},
                           {IDC_EFFECTS_SIZE_MIN, SettingId::FireBallInFireWorkMin, 10},
                           {IDC_EFFECTS_SIZE_MAX, SettingId::FireBallInFireWorkMax, 10},
                           {IDC_EFFECTS_FIREBALLS, SettingId::FireBallCount, 2}});
-    LoadFromSettings(*m_pReader);
-    return TRUE;
+    return true;
 }
 
 void CEffectsPage::Exchange(bool pull) {
@@ -63,11 +61,7 @@ INT_PTR CEffectsPage::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     if (message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED) {
         const int id = LOWORD(wParam);
-        if (id == IDC_EFFECTS_NEW_YEAR || id == IDC_EFFECTS_SOUND || id == IDC_EFFECTS_PAPER) {
-            UpdateData(true);
-            NotifyChanged();
-            return TRUE;
-        }
+        if (id == IDC_EFFECTS_NEW_YEAR || id == IDC_EFFECTS_SOUND || id == IDC_EFFECTS_PAPER) return TakeChange();
     }
     return CSettingsPage::OnMessage(message, wParam, lParam);
 }

@@ -9,14 +9,12 @@
 CFlamesPage::CFlamesPage(const SettingsReader& reader, SettingsWriter& writer)
     : CSettingsPage(reader, writer, IDD_FLAMES_PAGE, IDS_TAB_FLAMES) {}
 
-BOOL CFlamesPage::OnInitDialog() {
-    CSettingsPage::OnInitDialog();
+bool CFlamesPage::SetUpControls() {
     SetUpSliders(m_hWnd, {{IDC_FLAMES_TURBULENCE, SettingId::TransitionOn, 1},
                           {IDC_FLAMES_WAVES, SettingId::WaveEnable, 1},
                           {IDC_FLAMES_WAVE_SPEED, SettingId::WaveSpeed, 10},
                           {IDC_FLAMES_WAVE_LENGTH, SettingId::WaveLength, 20}});
-    LoadFromSettings(*m_pReader);
-    return TRUE;
+    return true;
 }
 
 void CFlamesPage::Exchange(bool pull) {
@@ -30,16 +28,8 @@ void CFlamesPage::Exchange(bool pull) {
 }
 
 INT_PTR CFlamesPage::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_HSCROLL) {
-        UpdateData(true);
-        NotifyChanged();
-        return TRUE;
-    }
-    if (message == WM_COMMAND && LOWORD(wParam) == IDC_FLAMES_SOUND && HIWORD(wParam) == BN_CLICKED) {
-        UpdateData(true);
-        NotifyChanged();
-        return TRUE;
-    }
+    const bool soundClicked = message == WM_COMMAND && LOWORD(wParam) == IDC_FLAMES_SOUND && HIWORD(wParam) == BN_CLICKED;
+    if (message == WM_HSCROLL || soundClicked) return TakeChange();
     return CSettingsPage::OnMessage(message, wParam, lParam);
 }
 

@@ -21,11 +21,10 @@ CPalettePage::CPalettePage(const SettingsReader& reader, SettingsWriter& writer)
 
 std::string CPalettePage::Folder() const { return GetInstallDirectory() + kPaletteFolderName; }
 
-BOOL CPalettePage::OnInitDialog() {
-    CSettingsPage::OnInitDialog();
+bool CPalettePage::SetUpControls() {
     static const int kCommands[] = {IDC_PALETTE_NEW, IDC_PALETTE_SAVE, IDC_PALETTE_DELETE};
     m_hToolbar = CreateToolbarStrip(m_hWnd, IDC_PALETTE_TOOLBAR, IDB_TOOLBAR_FILE, kCommands, 3);
-    if (!m_hToolbar) return FALSE;
+    if (!m_hToolbar) return false;
     if (HWND place = Item(IDC_PALETTE_EDITOR)) {
         RECT area;
         GetWindowRect(place, &area);
@@ -33,8 +32,7 @@ BOOL CPalettePage::OnInitDialog() {
         m_Editor.Create(WS_VISIBLE, area, m_hWnd, 0);
     }
     SetUpSlider(m_hWnd, IDC_PALETTE_FADE, SettingId::FadeScreen, 10, true, 10);
-    LoadFromSettings(*m_pReader);
-    return TRUE;
+    return true;
 }
 
 void CPalettePage::Exchange(bool pull) {
@@ -171,9 +169,7 @@ INT_PTR CPalettePage::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case IDC_PALETTE_CYCLE:
         case IDC_PALETTE_FADE_BOTTOM:
             if (code != BN_CLICKED) break;
-            UpdateData(true);
-            NotifyChanged();
-            return TRUE;
+            return TakeChange();
         case IDC_PALETTE_LIST:
             if (code == CBN_DROPDOWN) RefillList();
             if (code == CBN_SELCHANGE) LoadSelectedPalette();

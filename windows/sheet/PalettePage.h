@@ -17,7 +17,7 @@ public:
     int LoadFromSettings(const SettingsReader& reader) override;
 
 protected:
-    BOOL OnInitDialog() override;
+    bool SetUpControls() override;
     INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void Exchange(bool pull) override;
     void OnSetActive() override;

@@ -13,15 +13,13 @@
 CTextPage::CTextPage(const SettingsReader& reader, SettingsWriter& writer)
     : CSettingsPage(reader, writer, IDD_TEXT_PAGE, IDS_TAB_TEXT) {}
 
-BOOL CTextPage::OnInitDialog() {
-    CSettingsPage::OnInitDialog();
+bool CTextPage::SetUpControls() {
     static const int kCommands[] = {IDC_TEXT_ADD, IDC_TEXT_DEL};
     m_hToolbar = CreateToolbarStrip(m_hWnd, IDC_TEXT_TOOLBAR, IDB_TOOLBAR_TEXT, kCommands, 2);
-    if (!m_hToolbar) return FALSE;
+    if (!m_hToolbar) return false;
     SendDlgItemMessageA(m_hWnd, IDC_TEXT_FIELD, EM_LIMITTEXT, kMaxFireTextLength - 1, 0);
     SetUpSlider(m_hWnd, IDC_TEXT_SPEED, SettingId::FireTextSpeed, 25, false);
-    // The values arrive when the sheet loads every page.
-    return TRUE;
+    return true;
 }
 
 int CTextPage::ListCount() const {

@@ -13,7 +13,9 @@ public:
     int LoadFromSettings(const SettingsReader& reader) override;
 
 protected:
-    BOOL OnInitDialog() override;
+    bool SetUpControls() override;
+    // The values arrive when the sheet loads every page.
+    bool ShowsRecordWhenSetUp() const override { return false; }
     INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void Exchange(bool pull) override;
     bool OnOK() override;

@@ -66,6 +66,8 @@ BOOL CSettingsPage::OnInitDialog() {
     m_Icons.Fit(m_hWnd);
     m_nTimerId = SetTimer(m_hWnd, 1, 100, nullptr);
     m_nQuietTicks = 0;
+    if (!SetUpControls()) return FALSE;
+    if (ShowsRecordWhenSetUp()) LoadFromSettings(*m_pReader);
     return TRUE;
 }
 

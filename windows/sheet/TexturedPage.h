@@ -59,9 +59,21 @@ public:
     static constexpr int kQuietTicks = 10;
 
 protected:
-    BOOL OnInitDialog() override;
+    // Sets up the controls, then shows the record unless the page waits for the sheet.
+    BOOL OnInitDialog() final;
+    // The page's own set-up of its controls; false fails the page.
+    virtual bool SetUpControls() { return true; }
+    // Whether the page shows the record as soon as its controls are set up.
+    virtual bool ShowsRecordWhenSetUp() const { return true; }
     INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     bool OnOK() override { return StoreToSettings(*m_pWriter) != 0; }
+    // A control changed a member: pulls the controls and restarts the quiet
+    // time; TRUE, the message's answer.
+    BOOL TakeChange() {
+        UpdateData(true);
+        NotifyChanged();
+        return TRUE;
+    }
     // One tick of the page's 100 ms timer.
     virtual void OnTimerTick();
 
