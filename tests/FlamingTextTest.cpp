@@ -17,27 +17,30 @@ int Lit(const FieldSource& source) {
 }
 }  // namespace
 
-TEST(FlamingText, SplitsAtLineFeedsAndDropsEmptyLines) {
-    auto run = FreshRun();
-    FieldSource source(*run, 100, 80);
+namespace {
+// A new run and a field of 100 x 80 for the text to burn in.
+class FlamingText : public testing::Test {
+protected:
+    std::unique_ptr<SharedEngineState> run = FreshRun();
+    FieldSource source{*run, 100, 80};
+};
+}  // namespace
+
+TEST_F(FlamingText, SplitsAtLineFeedsAndDropsEmptyLines) {
     CFlamingText text(&source, "first\n\nsecond\r\nlast", kWesternFontId, kRing);
     EXPECT_EQ(text.Lines(), (std::vector<std::string>{"first", "second\r", "last"}));
     CFlamingText empty(&source, "\n\n\n", kWesternFontId, kRing);
     EXPECT_TRUE(empty.Lines().empty());
 }
 
-TEST(FlamingText, SpeedSetsThePhaseStepAndTheWanderingPathIsSlower) {
-    auto run = FreshRun();
-    FieldSource source(*run, 100, 80);
+TEST_F(FlamingText, SpeedSetsThePhaseStepAndTheWanderingPathIsSlower) {
     EXPECT_DOUBLE_EQ(CFlamingText(&source, "a\n", kWesternFontId, kRing).PhaseStep(), 50 * 0.02 * 0.007);
     EXPECT_DOUBLE_EQ(CFlamingText(&source, "a\n", kWesternFontId, {50, 1, 2, 0}).PhaseStep(), 11 * 0.02 * 0.007);
     EXPECT_DOUBLE_EQ(CFlamingText(&source, "a\n", kWesternFontId, {2, 1, 2, 0}).PhaseStep(), 1 * 0.02 * 0.007)
         << "the wandering path moves at least at speed 1";
 }
 
-TEST(FlamingText, TheRingSwitchesLinesOncePerTurn) {
-    auto run = FreshRun();
-    FieldSource source(*run, 100, 80);
+TEST_F(FlamingText, TheRingSwitchesLinesOncePerTurn) {
     CFlamingText text(&source, "one\ntwo\n", kWesternFontId, kRing);
     text.Start();
     EXPECT_EQ(text.CurrentLine(), "one");
@@ -49,9 +52,7 @@ TEST(FlamingText, TheRingSwitchesLinesOncePerTurn) {
     EXPECT_EQ(text.CurrentLine(), "one") << "serial order wraps";
 }
 
-TEST(FlamingText, ACounterInheritedAboveTheThresholdStillSwitches) {
-    auto run = FreshRun();
-    FieldSource source(*run, 100, 80);
+TEST_F(FlamingText, ACounterInheritedAboveTheThresholdStillSwitches) {
     CFlamingText slow(&source, "a\nb\n", kWesternFontId, {1, 1, 1, 0});
     slow.Start();
     for (int i = 0; i < 2000; ++i) slow.Advance();
@@ -61,9 +62,7 @@ TEST(FlamingText, ACounterInheritedAboveTheThresholdStillSwitches) {
     EXPECT_EQ(fast.CurrentLine(), "two");
 }
 
-TEST(FlamingText, SpeedZeroNeverTurnsNorSwitches) {
-    auto run = FreshRun();
-    FieldSource source(*run, 100, 80);
+TEST_F(FlamingText, SpeedZeroNeverTurnsNorSwitches) {
     CFlamingText text(&source, "one\ntwo\n", kWesternFontId, {0, 1, 1, 0});
     text.Start();
     for (int i = 0; i < 5000; ++i) text.Advance();
@@ -75,9 +74,7 @@ TEST(FlamingText, SpeedZeroNeverTurnsNorSwitches) {
     EXPECT_EQ(backwards.CurrentLine(), "one") << "a negative step never switches either";
 }
 
-TEST(FlamingText, RandomModeWithOneLineStaysAndTakesItsDraws) {
-    auto run = FreshRun();
-    FieldSource source(*run, 100, 80);
+TEST_F(FlamingText, RandomModeWithOneLineStaysAndTakesItsDraws) {
     CFlamingText text(&source, "only\n", kWesternFontId, {100, 1, 1, 1});
     const std::uint32_t before = run->random.Cursor();
     text.Start();
@@ -86,9 +83,7 @@ TEST(FlamingText, RandomModeWithOneLineStaysAndTakesItsDraws) {
     EXPECT_EQ(text.CurrentLine(), "only");
 }
 
-TEST(FlamingText, ATextOfOnlyLineFeedsDrawsNothing) {
-    auto run = FreshRun();
-    FieldSource source(*run, 100, 80);
+TEST_F(FlamingText, ATextOfOnlyLineFeedsDrawsNothing) {
     CFlamingText ring(&source, "\n\n", kWesternFontId, {100, 0, 1, 1});
     std::uint32_t before = run->random.Cursor();
     ring.Start();
@@ -103,37 +98,35 @@ TEST(FlamingText, ATextOfOnlyLineFeedsDrawsNothing) {
     EXPECT_EQ(Lit(source), 0);
 }
 
-TEST(FlamingText, AMissingFontGivesBlankGlyphs) {
-    auto run = FreshRun();
-    FieldSource source(*run, 200, 150);
-    CFlamingText text(&source, "Fire\n", 4242, {50, 0, 1, 0});
+TEST_F(FlamingText, AMissingFontGivesBlankGlyphs) {
+    FieldSource wide(*run, 200, 150);
+    CFlamingText text(&wide, "Fire\n", 4242, {50, 0, 1, 0});
     text.Start();
     const std::uint32_t before = run->random.Cursor();
     text.Draw();
-    EXPECT_EQ(Lit(source), 0);
+    EXPECT_EQ(Lit(wide), 0);
     EXPECT_EQ(run->random.Cursor(), before);
 }
 
-TEST(FlamingText, EveryBurnTypeDrawsALetterAndOthersDrawNothing) {
-    for (int burnType : {0, 1, 2}) {
-        auto run = FreshRun();
-        FieldSource source(*run, 300, 200);
-        CFlamingText text(&source, "Fire\n", kWesternFontId, {50, burnType, burnType == 2 ? 2 : 1, 0});
+TEST_F(FlamingText, EveryBurnTypeDrawsALetterAndOthersDrawNothing) {
+    for (int burnType : {0, 1, 2, 7}) {
+        auto fresh = FreshRun();
+        FieldSource wide(*fresh, 300, 200);
+        CFlamingText text(&wide, "Fire\n", kWesternFontId, {50, burnType, burnType == 2 ? 2 : 1, 0});
         text.Start();
+        if (burnType == 7) {
+            text.Draw();
+            EXPECT_EQ(Lit(wide), 0) << "an unknown burn type draws nothing";
+            continue;
+        }
         text.Advance();
         text.Draw();
-        EXPECT_GT(Lit(source), 20) << burnType;
-        for (int x = 0; x < 300; ++x) ASSERT_EQ(source.At(x, 200), 0) << "nothing below the field";
+        EXPECT_GT(Lit(wide), 20) << burnType;
+        for (int x = 0; x < 300; ++x) ASSERT_EQ(wide.At(x, 200), 0) << "nothing below the field";
     }
-    auto run = FreshRun();
-    FieldSource source(*run, 300, 200);
-    CFlamingText unknown(&source, "Fire\n", kWesternFontId, {50, 7, 1, 0});
-    unknown.Start();
-    unknown.Draw();
-    EXPECT_EQ(Lit(source), 0);
 }
 
-TEST(FlamingText, TheOutlineTestTreatsTheGlyphsEdgesAsOutline) {
+TEST_F(FlamingText, TheOutlineTestTreatsTheGlyphsEdgesAsOutline) {
     std::uint8_t block[16];
     for (std::uint8_t& row : block) row = 0xFF;
     EXPECT_TRUE(IsLetterInterior(block, 5, 3));
