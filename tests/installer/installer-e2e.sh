@@ -135,10 +135,15 @@ suite() {
   check $? "HKCU InstallPath is $expected" "($(reg_value "$user_app" InstallPath))"
   local version
   version=$(sed -n 's/^project(Emberlux VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
-  [ -n "$(reg_value "$uninstall" DisplayName)" ] && [ "$(reg_value "$uninstall" DisplayVersion)" = "$version" ] &&
-    [ "$(reg_value "$uninstall" Publisher)" = Norvane ] && [ -n "$(reg_value "$uninstall" DisplayIcon)" ] &&
-    [ "$(( $(reg_value "$uninstall" EstimatedSize) ))" -gt 0 ] && [ -n "$(reg_value "$uninstall" UninstallString)" ]
-  check $? "Apps & features lists it: name, version $version, publisher, icon, size"
+  # The whole key in one query, so that its values are read together.
+  local entry key_listing listed=()
+  key_listing=$("$loader" reg query "$uninstall" 2>&1 | tr -d '\r')
+  for entry in DisplayName DisplayVersion Publisher DisplayIcon EstimatedSize UninstallString; do
+    listed+=("$(sed -n "s/^ *$entry *REG_[A-Z_]* *//p" <<<"$key_listing")")
+  done
+  [ -n "${listed[0]}" ] && [ "${listed[1]}" = "$version" ] && [ "${listed[2]}" = Norvane ] && [ -n "${listed[3]}" ] &&
+    [ "$((${listed[4]:-0}))" -gt 0 ] && [ -n "${listed[5]}" ]
+  check $? "Apps & features lists it: name, version $version, publisher, icon, size" "($(printf '[%s] ' "${listed[@]}"); $(head -c 300 <<<"$key_listing"))"
 
   WINELOADER=$setup_loader timeout 120 "$setup_loader" "$setup" /S >>"$work/setup.log" 2>&1 && wineserver -w &&
     [ "$(reg_value "$app" InstallPath)" = "$expected" ] && [ -f "$program/Palettes/Ice.pal" ]
