@@ -2,7 +2,8 @@
 # Running our Windows programs under Wine.
 #   wine_test_prefix        the tests' own Wine prefix (never the user's):
 #                           build/wine-prefix of this checkout, or
-#                           $EMBERLUX_TEST_WINEPREFIX
+#                           $EMBERLUX_TEST_WINEPREFIX; a script waits until
+#                           no other one uses it
 #   wine_quiet_audio [always]
 #                           on a machine without a sound card (or always), Wine
 #                           plays into a null ALSA device: its sound code runs,
@@ -27,6 +28,13 @@ wine_test_prefix() {
   export WINEDEBUG=${WINEDEBUG:--all}
   mkdir -p "$WINEPREFIX"
   WINEPREFIX=$(cd "$WINEPREFIX" && pwd)
+  # One script at a time uses the prefix: another one's `wineserver -k` would
+  # end this one's programs. A script this one starts shares its lock.
+  if [ "${EMBERLUX_WINE_PREFIX_LOCKED:-}" != "$WINEPREFIX" ]; then
+    exec {wine_prefix_lock}>"$WINEPREFIX/.in-use"
+    flock -w 900 "$wine_prefix_lock" || { echo "$WINEPREFIX is still in use after 15 minutes" >&2; exit 1; }
+    export EMBERLUX_WINE_PREFIX_LOCKED=$WINEPREFIX
+  fi
 }
 
 wine_quiet_audio() {
