@@ -9,8 +9,7 @@
 #include <cstdlib>
 
 TEST(Sparkle, StartsAtTheBottomAndWrapsAcrossTheSides) {
-    auto run = FreshRun(5);
-    FieldSource source(*run, 40, 30);
+    FieldSource source(5, 40, 30);
     Sparkle sparkle;
     sparkle.Init(&source);
     EXPECT_EQ(sparkle.heat, 242);
@@ -31,8 +30,7 @@ TEST(Sparkle, StartsAtTheBottomAndWrapsAcrossTheSides) {
 }
 
 TEST(Sparkle, RestartsHotAndRisesTwoRowsNext) {
-    auto run = FreshRun(6);
-    FieldSource source(*run, 40, 30);
+    FieldSource source(6, 40, 30);
     Sparkle sparkle;
     sparkle.Init(&source);
     sparkle.y = 3;
@@ -56,8 +54,7 @@ TEST(Sparkle, RestartsHotAndRisesTwoRowsNext) {
 }
 
 TEST(Sparkle, DrawsItsPixelAndTheOneAbovePlainly) {
-    auto run = FreshRun(6);
-    FieldSource source(*run, 10, 10);
+    FieldSource source(6, 10, 10);
     Sparkle sparkle;
     sparkle.Init(&source);
     sparkle.x = 4;
@@ -70,8 +67,7 @@ TEST(Sparkle, DrawsItsPixelAndTheOneAbovePlainly) {
 }
 
 TEST(Fireball, StaysInsideTheFieldAndWithinItsSpeeds) {
-    auto run = FreshRun(8);
-    FieldSource source(*run, 60, 40);
+    FieldSource source(8, 60, 40);
     Fireball ball;
     ball.Init(&source);
     EXPECT_EQ(ball.heat, 0) << "a free fireball starts dark";
@@ -91,8 +87,7 @@ TEST(Fireball, StaysInsideTheFieldAndWithinItsSpeeds) {
 }
 
 TEST(Fireball, DrawsOnlyInsideTheGlowArea) {
-    auto run = FreshRun(8);
-    FieldSource source(*run, 20, 20);
+    FieldSource source(8, 20, 20);
     Fireball ball;
     ball.Init(&source);
     ball.heat = 100;
@@ -108,8 +103,7 @@ TEST(Fireball, DrawsOnlyInsideTheGlowArea) {
 }
 
 TEST(Firework, RisesBurstsIntoADiamondAndGoesIdle) {
-    auto run = FreshRun(9);
-    FieldSource source(*run, 200, 150);
+    FieldSource source(9, 200, 150);
     Firework firework;
     ASSERT_EQ(firework.Init(&source, 40), 1);
     EXPECT_TRUE(firework.IsIdle());
@@ -139,8 +133,7 @@ TEST(Firework, RisesBurstsIntoADiamondAndGoesIdle) {
 }
 
 TEST(Firework, ABurstOutsideTheDrawableAreaEndsAtOnce) {
-    auto run = FreshRun(9);
-    FieldSource source(*run, 30, 30);
+    FieldSource source(9, 30, 30);
     Firework firework;
     firework.Init(&source, 5);
     firework.Launch(15, 29, 0, -1, 0, 5);  // bursts on its first advance, at y = 29
@@ -150,8 +143,7 @@ TEST(Firework, ABurstOutsideTheDrawableAreaEndsAtOnce) {
 }
 
 TEST(Firework, ALaunchWithoutBallsIsRefusedAndSkipped) {
-    auto run = FreshRun(9);
-    FieldSource source(*run, 30, 30);
+    FieldSource source(9, 30, 30);
     Firework firework;
     firework.Init(&source, 5);
     EXPECT_EQ(firework.Launch(15, 20, 0, -1, 5, 0), 0);

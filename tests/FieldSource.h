@@ -3,13 +3,24 @@
 #include "engine/FrameSource.h"
 
 #include <cstdint>
+#include <memory>
 #include <vector>
 
-// A fire field of its own for effects tested without an engine.
-class FieldSource : public CFrameSource {
+// What the effects' run shares, held before the frame source is built on it.
+struct FieldRun {
+    std::unique_ptr<SharedEngineState> run;
+};
+
+// A fire field of its own, in a new run of the given seed, for effects tested
+// without an engine. The run is on the heap: its table alone is 128 kB.
+class FieldSource : private FieldRun, public CFrameSource {
 public:
-    FieldSource(SharedEngineState& shared, int width, int height)
-        : CFrameSource(shared), width(width), height(height), field(static_cast<std::size_t>(width) * (height + 1)) {}
+    FieldSource(std::uint32_t seed, int width, int height)
+        : FieldRun{std::make_unique<SharedEngineState>(seed)},
+          CFrameSource(*FieldRun::run),
+          width(width),
+          height(height),
+          field(static_cast<std::size_t>(width) * (height + 1)) {}
     int GetBuffer(int which, std::uint8_t** buffer, int* w, int* h, int* flag) override {
         if (which != 0) return 1;
         if (buffer) *buffer = field.data();

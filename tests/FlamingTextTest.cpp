@@ -18,11 +18,10 @@ int Lit(const FieldSource& source) {
 }  // namespace
 
 namespace {
-// A new run and a field of 100 x 80 for the text to burn in.
+// A field of 100 x 80 in a new run for the text to burn in.
 class FlamingText : public testing::Test {
 protected:
-    std::unique_ptr<SharedEngineState> run = FreshRun();
-    FieldSource source{*run, 100, 80};
+    FieldSource source{1, 100, 80};
 };
 }  // namespace
 
@@ -76,42 +75,41 @@ TEST_F(FlamingText, SpeedZeroNeverTurnsNorSwitches) {
 
 TEST_F(FlamingText, RandomModeWithOneLineStaysAndTakesItsDraws) {
     CFlamingText text(&source, "only\n", kWesternFontId, {100, 1, 1, 1});
-    const std::uint32_t before = run->random.Cursor();
+    const std::uint32_t before = source.Shared().random.Cursor();
     text.Start();
-    EXPECT_EQ(run->random.Cursor(), before + 1);
+    EXPECT_EQ(source.Shared().random.Cursor(), before + 1);
     for (int i = 0; i < 1000; ++i) text.Advance();
     EXPECT_EQ(text.CurrentLine(), "only");
 }
 
 TEST_F(FlamingText, ATextOfOnlyLineFeedsDrawsNothing) {
     CFlamingText ring(&source, "\n\n", kWesternFontId, {100, 0, 1, 1});
-    std::uint32_t before = run->random.Cursor();
+    std::uint32_t before = source.Shared().random.Cursor();
     ring.Start();
     ring.Advance();
     ring.Draw();
-    EXPECT_EQ(run->random.Cursor(), before) << "no line to choose, nothing to draw";
+    EXPECT_EQ(source.Shared().random.Cursor(), before) << "no line to choose, nothing to draw";
     CFlamingText wandering(&source, "\n", kWesternFontId, {100, 0, 2, 1});
-    before = run->random.Cursor();
+    before = source.Shared().random.Cursor();
     wandering.Start();
-    EXPECT_EQ(run->random.Cursor(), before + 1) << "the wandering path still takes its phase draw";
+    EXPECT_EQ(source.Shared().random.Cursor(), before + 1) << "the wandering path still takes its phase draw";
     wandering.Draw();
     EXPECT_EQ(Lit(source), 0);
 }
 
 TEST_F(FlamingText, AMissingFontGivesBlankGlyphs) {
-    FieldSource wide(*run, 200, 150);
+    FieldSource wide(1, 200, 150);
     CFlamingText text(&wide, "Fire\n", 4242, {50, 0, 1, 0});
     text.Start();
-    const std::uint32_t before = run->random.Cursor();
+    const std::uint32_t before = wide.Shared().random.Cursor();
     text.Draw();
     EXPECT_EQ(Lit(wide), 0);
-    EXPECT_EQ(run->random.Cursor(), before);
+    EXPECT_EQ(wide.Shared().random.Cursor(), before);
 }
 
 TEST_F(FlamingText, EveryBurnTypeDrawsALetterAndOthersDrawNothing) {
     for (int burnType : {0, 1, 2, 7}) {
-        auto fresh = FreshRun();
-        FieldSource wide(*fresh, 300, 200);
+        FieldSource wide(1, 300, 200);
         CFlamingText text(&wide, "Fire\n", kWesternFontId, {50, burnType, burnType == 2 ? 2 : 1, 0});
         text.Start();
         if (burnType == 7) {

@@ -23,8 +23,7 @@ TEST(DigitOutline, ZeroIsAnEllipseAndTheOthersStayWithinTheirBox) {
 }
 
 TEST(NewYearScene, GathersShowsTheYearAndEndsAfterTwoRoundsOfFireworks) {
-    auto run = FreshRun(9);
-    FieldSource source(*run, 200, 150);
+    FieldSource source(9, 200, 150);
     CNewYearScene scene(&source);
     ASSERT_EQ(scene.Init(), 1);
     scene.Start();
@@ -72,8 +71,7 @@ TEST(NewYearScene, GathersShowsTheYearAndEndsAfterTwoRoundsOfFireworks) {
 }
 
 TEST(NewYearScene, ParticlesWarmUpAsTheyFlyAndStayInsideTheField) {
-    auto run = FreshRun(2);
-    FieldSource source(*run, 120, 90);
+    FieldSource source(2, 120, 90);
     CNewYearScene scene(&source);
     ASSERT_EQ(scene.Init(), 1);
     scene.Start();
