@@ -2,20 +2,19 @@
 #pragma once
 #include "engine/ExplosionSink.h"
 #include "engine/SharedEngineState.h"
+#include "platform/NonCopyable.h"
 
 #include <cstdint>
 
 // What effects see of their engine: its buffers, where its explosions are
 // heard and what it shares with the other engines of its run (the random
 // draws among them).
-class CFrameSource {
+class CFrameSource : private NonCopyable {
 public:
     enum Buffer { FireField = 0, BackgroundLayer = 1 };
 
     explicit CFrameSource(SharedEngineState& shared) : m_Shared(shared) {}
     virtual ~CFrameSource() = default;
-    CFrameSource(const CFrameSource&) = delete;
-    CFrameSource& operator=(const CFrameSource&) = delete;
     // Hands out the fire field (0) or the background layer (1) and its size;
     // null out-pointers are skipped. Returns 1.
     virtual int GetBuffer(int which, std::uint8_t** buffer, int* width, int* height, int* flag) = 0;

@@ -3,6 +3,7 @@
 #include "engine/CrtRandom.h"
 #include "engine/FirePasses.h"
 #include "engine/RandomTable.h"
+#include "platform/NonCopyable.h"
 
 #include <cstdint>
 
@@ -12,11 +13,9 @@
 // configuration sheet, or a test) owns one and hands it to every engine it
 // makes, so one seed gives the same frames on one monitor or several, and
 // engines that never meet share nothing. Its engines step one at a time.
-struct SharedEngineState {
+struct SharedEngineState : private NonCopyable {
     // Seeds the generator and fills the table from it, as a process start does.
     explicit SharedEngineState(std::uint32_t seed) { crt.Seed(seed); random.Fill(crt); }
-    SharedEngineState(const SharedEngineState&) = delete;
-    SharedEngineState& operator=(const SharedEngineState&) = delete;
 
     CrtRandom crt;
     RandomTable random;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 #include "platform/DesktopImage.h"
+#include "platform/NonCopyable.h"
 #include "run/FireFeed.h"
 #include "run/FramePresenter.h"
 #include "linux/PresenterChoice.h"
@@ -25,12 +26,10 @@ struct ScreenPlan {
 // made (the root window, the screen saver host's window). It owns the fire
 // that burns for it and the presenter that shows its frames, the best of the
 // ways `place` leaves (see PresentersToTry).
-class SaverScreen {
+class SaverScreen : private NonCopyable {
 public:
     explicit SaverScreen(SharedEngineState& shared) : m_Feed(shared) {}
     ~SaverScreen();
-    SaverScreen(const SaverScreen&) = delete;
-    SaverScreen& operator=(const SaverScreen&) = delete;
 
     // Builds the fire, then the window and its presenter. False with one
     // line in `error` when the window cannot be shown; a fire that cannot

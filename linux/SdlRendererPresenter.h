@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
+#include "platform/NonCopyable.h"
 #include "run/FrameConversion.h"
 #include "run/FramePresenter.h"
 
@@ -12,12 +13,10 @@ struct SDL_Window;
 // Presents frames through an SDL renderer: each frame goes into a streaming
 // texture of the field's size, which the renderer scales smoothly over the
 // whole window. The copy covers every pixel, so the window is never cleared.
-class SdlRendererPresenter : public FramePresenter {
+class SdlRendererPresenter : public FramePresenter, private NonCopyable {
 public:
     SdlRendererPresenter() = default;
     ~SdlRendererPresenter() override;
-    SdlRendererPresenter(const SdlRendererPresenter&) = delete;
-    SdlRendererPresenter& operator=(const SdlRendererPresenter&) = delete;
 
     // Makes a renderer for `window` with SDL's renderer flags (0: the one SDL
     // chooses); false with SDL's reason in SDL_GetError when there is none.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 #include "engine/ExplosionSink.h"
+#include "platform/NonCopyable.h"
 #include "settings/SettingsReader.h"
 #include "sound/SoundPlayer.h"
 
@@ -10,11 +11,9 @@
 // explosions of its fireworks, as far as its settings and the mute flag let
 // it make any. Started once the engine is built; hand it to the engine as its
 // explosion sink. Every sound stops when it goes.
-class FireSound : public ExplosionSink {
+class FireSound : public ExplosionSink, private NonCopyable {
 public:
     explicit FireSound(AudioDeviceFactory makeDevice = CreatePlatformAudioDevice) : m_pMakeDevice(makeDevice) {}
-    FireSound(const FireSound&) = delete;
-    FireSound& operator=(const FireSound&) = delete;
 
     // Opens the player and starts the crackle when the settings ask for sound
     // (BackgroundSoundEnable, at a SoundVolume above 0) and nothing is muted;

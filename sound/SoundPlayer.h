@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
+#include "platform/NonCopyable.h"
 #include "sound/AudioDevice.h"
 #include "sound/WaveBuffer.h"
 
@@ -20,12 +21,10 @@ void ShowSoundMessage(void* window, const char* text);
 // Plays the looping background crackle and the explosions of the fireworks.
 // Its sounds are addressed by their position in the list Init builds: the
 // background first, then the explosions.
-class CSoundPlayer {
+class CSoundPlayer : private NonCopyable {
 public:
     explicit CSoundPlayer(AudioDeviceFactory makeDevice = CreatePlatformAudioDevice,
                           SoundMessageSink showMessage = ShowSoundMessage);
-    CSoundPlayer(const CSoundPlayer&) = delete;
-    CSoundPlayer& operator=(const CSoundPlayer&) = delete;
     // Stops every sound, releases the buffers, then the device.
     ~CSoundPlayer();
 

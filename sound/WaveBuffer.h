@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
+#include "platform/NonCopyable.h"
 #include "sound/AudioDevice.h"
 #include "sound/WaveData.h"
 
@@ -7,11 +8,9 @@
 
 // One wave in a buffer of the audio device. Destroying it stops the sound if
 // it still plays, then releases the buffer.
-class CWaveBuffer {
+class CWaveBuffer : private NonCopyable {
 public:
     CWaveBuffer() = default;
-    CWaveBuffer(const CWaveBuffer&) = delete;
-    CWaveBuffer& operator=(const CWaveBuffer&) = delete;
     ~CWaveBuffer();
 
     // Makes a device buffer in the wave's format and size; 0 when refused.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 #include "platform/DesktopImage.h"
+#include "platform/NonCopyable.h"
 
 #include <vector>
 
@@ -15,12 +16,10 @@ struct X11Place {
 // window, where a window is, the screenshot a screen saver host saved before
 // it blanked the screen, and a photograph of part of the screen. It keeps a
 // connection of its own.
-class X11Display {
+class X11Display : private NonCopyable {
 public:
     X11Display() = default;
     ~X11Display();
-    X11Display(const X11Display&) = delete;
-    X11Display& operator=(const X11Display&) = delete;
 
     // Connects to the display $DISPLAY names; false without one.
     bool Open();

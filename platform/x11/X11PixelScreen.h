@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
+#include "platform/NonCopyable.h"
 #include "platform/PixelScreen.h"
 
 #include <X11/Xlib.h>
@@ -14,12 +15,10 @@
 // for the server's completion event before it is written. Otherwise (a
 // remote display, a server without the extension) each picture is sent
 // with XPutImage.
-class X11PixelScreen : public PixelScreen {
+class X11PixelScreen : public PixelScreen, private NonCopyable {
 public:
     X11PixelScreen() = default;
     ~X11PixelScreen() override;
-    X11PixelScreen(const X11PixelScreen&) = delete;
-    X11PixelScreen& operator=(const X11PixelScreen&) = delete;
 
     // Connects to the display $DISPLAY names and draws into `window`; false
     // when there is no display or window, or the window's visual does not

@@ -1,16 +1,15 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "settings/win32/Win32Registry.h"
+#include "platform/NonCopyable.h"
 
 namespace {
 // An open subkey, closed when it goes out of scope.
-class OpenKey {
+class OpenKey : private NonCopyable {
 public:
     OpenKey() = default;
     ~OpenKey() {
         if (m_key) RegCloseKey(m_key);
     }
-    OpenKey(const OpenKey&) = delete;
-    OpenKey& operator=(const OpenKey&) = delete;
     HKEY* Out() { return &m_key; }
     HKEY Get() const { return m_key; }
 

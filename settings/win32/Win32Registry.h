@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
+#include "platform/NonCopyable.h"
 #include "settings/RegistryBackend.h"
 
 #include <windows.h>
@@ -7,14 +8,12 @@
 // The registry below one application key: the current user's, or the
 // machine-wide one that installers write (read only, and always its 64-bit
 // view, where a 64-bit installer's values are, whichever build reads it).
-class Win32Registry : public RegistryBackend {
+class Win32Registry : public RegistryBackend, private NonCopyable {
 public:
     enum class Hive { CurrentUser, LocalMachineReadOnly };
 
     explicit Win32Registry(std::string applicationKey, Hive hive = Hive::CurrentUser);
     ~Win32Registry() override;
-    Win32Registry(const Win32Registry&) = delete;
-    Win32Registry& operator=(const Win32Registry&) = delete;
 
     // Opens the user's key with full access, else creates it, else (a key the
     // user may read but not write) opens it for reading. The machine-wide key

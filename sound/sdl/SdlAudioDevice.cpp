@@ -2,6 +2,7 @@
 // The audio device of the native Linux saver: one SDL output stream into
 // which the sounds that play are mixed. No audio device means silence.
 #include "sound/AudioDevice.h"
+#include "platform/NonCopyable.h"
 #include "sound/SampleMixer.h"
 
 #include <SDL.h>
@@ -89,12 +90,10 @@ public:
     }
 
     // Holds off the output thread while the mixer is touched.
-    class Lock {
+    class Lock : private NonCopyable {
     public:
         explicit Lock(CSdlAudioDevice& device) : m_Device(device.m_Device) { SDL_LockAudioDevice(m_Device); }
         ~Lock() { SDL_UnlockAudioDevice(m_Device); }
-        Lock(const Lock&) = delete;
-        Lock& operator=(const Lock&) = delete;
 
     private:
         SDL_AudioDeviceID m_Device;

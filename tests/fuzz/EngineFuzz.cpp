@@ -7,6 +7,7 @@
 // palettes, and the field's spare row must stay zero throughout.
 #include "engine/FireEngine.h"
 #include "palette/FirePalette.h"
+#include "platform/NonCopyable.h"
 #include "settings/SettingIds.h"
 #include "settings/Settings.h"
 #include "settings/SettingsTable.h"
@@ -31,7 +32,7 @@ DesktopImage Photograph(FuzzInput& input) {
 
 // An empty folder of its own for one run's turbulence cache, removed with
 // what it holds when the run is over: no run loads a map another one built.
-class CacheFolder {
+class CacheFolder : private NonCopyable {
 public:
     CacheFolder() : m_sPath(FuzzFolder() + "cache-XXXXXX") {
         if (!mkdtemp(&m_sPath[0])) std::abort();
@@ -41,8 +42,6 @@ public:
         std::error_code ignored;
         std::filesystem::remove_all(m_sPath, ignored);
     }
-    CacheFolder(const CacheFolder&) = delete;
-    CacheFolder& operator=(const CacheFolder&) = delete;
     const std::string& Path() const { return m_sPath; }
 
 private:

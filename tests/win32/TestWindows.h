@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
+#include "platform/NonCopyable.h"
 #include "tests/win32/RecordedMessages.h"
 #include "tests/win32/TestHeap.h"
 
@@ -11,12 +12,10 @@
 
 // A top-level window with a client area of the given size, destroyed with
 // the object: the host a preview is made in.
-class HostWindow {
+class HostWindow : private NonCopyable {
 public:
     HostWindow(int width, int height);
     ~HostWindow();
-    HostWindow(const HostWindow&) = delete;
-    HostWindow& operator=(const HostWindow&) = delete;
     HWND Handle() const { return m_hWnd; }
     RECT Client() const;
     // The child windows it holds now.

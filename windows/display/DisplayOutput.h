@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
+#include "platform/NonCopyable.h"
 #include "run/FramePresenter.h"
 #include "windows/display/GdiPresenter.h"
 
@@ -13,12 +14,10 @@
 // 8-bit palettized mode, or, when that is off or fails, through GDI with a
 // display-mode change (a field smaller than the screen is scaled up, on the
 // GDI path only).
-class DisplayOutput : public FramePresenter {
+class DisplayOutput : public FramePresenter, private NonCopyable {
 public:
     DisplayOutput() = default;
     ~DisplayOutput() override { ReleaseDirectDraw(); }
-    DisplayOutput(const DisplayOutput&) = delete;
-    DisplayOutput& operator=(const DisplayOutput&) = delete;
 
     // Where and how the next Open shows frames: in `window`, through
     // DirectDraw when `useDirectX` (silently falling back to GDI), with

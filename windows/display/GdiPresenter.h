@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 #include "palette/FirePalette.h"
+#include "platform/NonCopyable.h"
 #include "run/FrameConversion.h"
 #include "run/FramePresenter.h"
 #include "run/PixelFrameWriter.h"
@@ -18,12 +19,10 @@
 // that. The window's DC and every buffer are taken when it opens: a frame
 // allocates nothing and creates no GDI object. An overlay is drawn on the
 // 32-bit pictures only.
-class GdiPresenter : public FramePresenter {
+class GdiPresenter : public FramePresenter, private NonCopyable {
 public:
     explicit GdiPresenter(HWND window = nullptr) : m_hWnd(window) {}
     ~GdiPresenter() override { Close(); }
-    GdiPresenter(const GdiPresenter&) = delete;
-    GdiPresenter& operator=(const GdiPresenter&) = delete;
 
     // The window the next Open draws into.
     void SetWindow(HWND window) { m_hWnd = window; }

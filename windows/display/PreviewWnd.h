@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 #include "engine/FireEngine.h"
+#include "platform/NonCopyable.h"
 #include "run/FireSound.h"
 #include "windows/rules/PreviewPalette.h"
 #include "run/RenderLoop.h"
@@ -24,15 +25,13 @@ struct PreviewServices {
     ThreadStarter startThread = StartWorkerThread;
 };
 
-class CPreviewWnd : public FrameRenderer {
+class CPreviewWnd : public FrameRenderer, private NonCopyable {
 public:
     // A preview object with its engine, which shares `shared` with the other
     // engines of the process, and its copy of `settings`; null when memory runs out.
     static CPreviewWnd* New(const SettingsReader& settings, SharedEngineState& shared,
                             const PreviewServices& services = {});
     ~CPreviewWnd() override;
-    CPreviewWnd(const CPreviewWnd&) = delete;
-    CPreviewWnd& operator=(const CPreviewWnd&) = delete;
 
     // Creates the window; when its engine cannot be built or its drawing
     // thread cannot start, the window is not created and the object has

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
+#include "platform/NonCopyable.h"
 #include "run/FireFeed.h"
 #include "run/ScreenPlan.h"
 #include "windows/display/DisplayOutput.h"
@@ -16,14 +17,12 @@ class FullScreenRun;
 // One full-screen saver window: it covers one monitor and owns that monitor's
 // fire and output. Input only asks the run to close; the
 // run draws every window's frames on its render thread.
-class CCinderwellWnd {
+class CCinderwellWnd : private NonCopyable {
 public:
     // A window object with its engine, which shares `shared` with the run's
     // other engines, for the window `plan` describes; null when memory runs out.
     static CCinderwellWnd* New(FullScreenRun& run, const WindowPlan& plan, SharedEngineState& shared);
     ~CCinderwellWnd();
-    CCinderwellWnd(const CCinderwellWnd&) = delete;
-    CCinderwellWnd& operator=(const CCinderwellWnd&) = delete;
 
     // Creates the window, hidden; its set-up runs inside and builds the engine
     // from `settings` at the plan's field size. On failure the object has already been deleted with its

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
+#include "platform/NonCopyable.h"
 #include "windows/sheet/SharedBackground.h"
 #include "windows/sheet/TexturedTabCtrl.h"
 #include "engine/SharedEngineState.h"
@@ -17,13 +18,11 @@ class CPreviewWnd;
 // The configuration sheet: four pages beside the left panel, all editing one
 // settings record loaded from the registry when the sheet is built. OK saves
 // the record; any other end reloads it, discarding the edits.
-class CConfigDialog {
+class CConfigDialog : private NonCopyable {
 public:
     // The previews' engines share `shared`, which outlives the sheet.
     CConfigDialog(HWND parent, int firstPage, SharedEngineState& shared);
     ~CConfigDialog();
-    CConfigDialog(const CConfigDialog&) = delete;
-    CConfigDialog& operator=(const CConfigDialog&) = delete;
 
     // Runs the sheet; IDOK when it was confirmed, IDCANCEL otherwise, -1 when
     // it could not be shown.

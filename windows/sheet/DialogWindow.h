@@ -1,16 +1,16 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
+#include "platform/NonCopyable.h"
+
 #include <windows.h>
 
 // A dialog from a template with its messages routed to a C++ object: shown
 // modally, created as a modeless child (the sheet's left panel), or, through
 // CTexturedPage, as a property-sheet page.
-class CDialogWindow {
+class CDialogWindow : private NonCopyable {
 public:
     explicit CDialogWindow(int templateId) : m_nTemplateId(templateId) {}
     virtual ~CDialogWindow() = default;
-    CDialogWindow(const CDialogWindow&) = delete;
-    CDialogWindow& operator=(const CDialogWindow&) = delete;
 
     // Runs the dialog modally; IDOK, IDCANCEL or -1 when it could not be made.
     INT_PTR DoModal(HWND parent);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 #include "palette/FirePalette.h"
+#include "platform/NonCopyable.h"
 
 #include <windows.h>
 
@@ -8,12 +9,10 @@
 // curves, with four channel buttons (Red, Green, Blue, All) along its bottom.
 // Dragging with the left button pulls the selected channel toward the
 // pointer's level around the pointer's entry.
-class CPaletteEditor {
+class CPaletteEditor : private NonCopyable {
 public:
     CPaletteEditor() = default;
     ~CPaletteEditor();
-    CPaletteEditor(const CPaletteEditor&) = delete;
-    CPaletteEditor& operator=(const CPaletteEditor&) = delete;
 
     // Creates the window (always a clipping child) and its buttons; 0 when a
     // part cannot be made or the parent has no font.

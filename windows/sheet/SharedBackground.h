@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
+#include "platform/NonCopyable.h"
+
 #include <windows.h>
 
 // The marbled picture (bitmap 146) that the sheet, its tab control, the left
@@ -13,14 +15,12 @@ int AcquireBackground();
 void ReleaseBackground();
 
 // A holder's reference, given back when the token goes.
-class CBackgroundRef {
+class CBackgroundRef : private NonCopyable {
 public:
     CBackgroundRef() : m_bHeld(AcquireBackground() != 0) {}
     ~CBackgroundRef() {
         if (m_bHeld) ReleaseBackground();
     }
-    CBackgroundRef(const CBackgroundRef&) = delete;
-    CBackgroundRef& operator=(const CBackgroundRef&) = delete;
 
 private:
     bool m_bHeld;

@@ -1,17 +1,16 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
+#include "platform/NonCopyable.h"
 #include "windows/sheet/SharedBackground.h"
 
 #include <windows.h>
 
 // Paints the shared background behind the tabs of the sheet's tab control,
 // anchored at the sheet's client origin.
-class CTexturedTabCtrl {
+class CTexturedTabCtrl : private NonCopyable {
 public:
     CTexturedTabCtrl() = default;
     ~CTexturedTabCtrl() { Detach(); }
-    CTexturedTabCtrl(const CTexturedTabCtrl&) = delete;
-    CTexturedTabCtrl& operator=(const CTexturedTabCtrl&) = delete;
 
     int Attach(HWND tab);
     void Detach();
