@@ -15,7 +15,6 @@ struct SDL_Window;
 // whole window. The copy covers every pixel, so the window is never cleared.
 class SdlRendererPresenter : public FramePresenter, private NonCopyable {
 public:
-    SdlRendererPresenter() = default;
     ~SdlRendererPresenter() override;
 
     // Makes a renderer for `window` with SDL's renderer flags (0: the one SDL

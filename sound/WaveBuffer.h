@@ -10,7 +10,6 @@
 // it still plays, then releases the buffer.
 class CWaveBuffer : private NonCopyable {
 public:
-    CWaveBuffer() = default;
     ~CWaveBuffer();
 
     // Makes a device buffer in the wave's format and size; 0 when refused.

@@ -18,7 +18,6 @@ struct X11Place {
 // connection of its own.
 class X11Display : private NonCopyable {
 public:
-    X11Display() = default;
     ~X11Display();
 
     // Connects to the display $DISPLAY names; false without one.

@@ -17,7 +17,6 @@
 // with XPutImage.
 class X11PixelScreen : public PixelScreen, private NonCopyable {
 public:
-    X11PixelScreen() = default;
     ~X11PixelScreen() override;
 
     // Connects to the display $DISPLAY names and draws into `window`; false

@@ -6,7 +6,6 @@ namespace {
 // An open subkey, closed when it goes out of scope.
 class OpenKey : private NonCopyable {
 public:
-    OpenKey() = default;
     ~OpenKey() {
         if (m_key) RegCloseKey(m_key);
     }

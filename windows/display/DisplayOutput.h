@@ -16,7 +16,6 @@
 // GDI path only).
 class DisplayOutput : public FramePresenter, private NonCopyable {
 public:
-    DisplayOutput() = default;
     ~DisplayOutput() override { ReleaseDirectDraw(); }
 
     // Where and how the next Open shows frames: in `window`, through

@@ -10,7 +10,6 @@
 // and DPI rather than the system's icon size.
 class CDecorationIcons : private NonCopyable {
 public:
-    CDecorationIcons() = default;
     ~CDecorationIcons() { Release(); }
 
     // Shows in every icon static of `dialog` its icon at the box's size

@@ -11,7 +11,6 @@
 // pointer's level around the pointer's entry.
 class CPaletteEditor : private NonCopyable {
 public:
-    CPaletteEditor() = default;
     ~CPaletteEditor();
 
     // Creates the window (always a clipping child) and its buttons; 0 when a

@@ -9,7 +9,6 @@
 // anchored at the sheet's client origin.
 class CTexturedTabCtrl : private NonCopyable {
 public:
-    CTexturedTabCtrl() = default;
     ~CTexturedTabCtrl() { Detach(); }
 
     int Attach(HWND tab);
