@@ -10,6 +10,8 @@
 #       gives it a display: SCREENs are monitors WxH+X+Y (default one of
 #       1024x768), shown by Xephyr inside Xvfb so that display modes can change;
 #       the first is the primary monitor, at (0, 0) for Windows.
+#   wine_new_session [VAR=VALUE...]
+#       ends the session and starts another under that environment
 #   wine_session_end    prints "NAME: N passed, N failed" and exits; running
 #                       another number of checks than CHECKS is a failure.
 #                       The prefix is put back as it was at the start.
@@ -77,8 +79,16 @@ wine_display() {
   # One session serves all the programs of the script: a session that ended
   # with its last program would start anew with the next, and put the mouse
   # back in the middle.
-  wineserver -p
-  "$loader" wineboot >/dev/null 2>&1
+  wine_new_session
+}
+
+# Ends the session and starts another, its server and its first programs
+# under the environment VAR=VALUE... gives (a user's language, say).
+wine_new_session() {
+  wineserver -k 2>/dev/null
+  wineserver -w 2>/dev/null
+  env "$@" wineserver -p
+  env "$@" "$loader" wineboot >/dev/null 2>&1
 }
 
 wine_session_end() { checks_end "$session_name" "$expected_checks"; }

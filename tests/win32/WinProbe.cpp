@@ -8,6 +8,9 @@
 //   WinProbe texts CAPTION            waits up to 20 s for a window of that caption and prints
 //                                     the texts of its controls, one a line
 //   WinProbe press CAPTION ID         presses button ID of the window of that caption
+//   WinProbe focused CAPTION          waits up to 20 s until the window of that caption is
+//                                     the foreground window and holds the keyboard focus
+//                                     (itself or a control of it): keys typed then reach it
 //   WinProbe backdrop L,T,W,H,RRGGBB...
 //                                     covers each rectangle with a window of that colour and
 //                                     keeps them until the process is ended
@@ -100,6 +103,22 @@ int Press(const char* caption, int id) {
     if (!window) return Fail("no such window");
     PostMessageA(window, WM_COMMAND, static_cast<WPARAM>(id), 0);
     return 0;
+}
+
+bool HoldsTheKeyboard(HWND window) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    return GetForegroundWindow() == window &&
+           GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) && info.hwndFocus &&
+           (info.hwndFocus == window || IsChild(window, info.hwndFocus));
+}
+
+int Focused(const char* caption) {
+    HWND window = WaitForWindow(caption);
+    if (!window) return Fail("no such window");
+    for (int k = 0; k < 200; ++k, Sleep(100))
+        if (HoldsTheKeyboard(window)) return 0;
+    return Fail("the window never took the keyboard");
 }
 
 LRESULT CALLBACK ColourProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -234,6 +253,7 @@ int main(int argc, char** argv) {
     if (!std::strcmp(verb, "regset") && argc == 5) return RegSet(argv[2], argv[3], argv[4]);
     if (!std::strcmp(verb, "texts") && argc == 3) return Texts(argv[2]);
     if (!std::strcmp(verb, "press") && argc == 4) return Press(argv[2], std::atoi(argv[3]));
+    if (!std::strcmp(verb, "focused") && argc == 3) return Focused(argv[2]);
     if (!std::strcmp(verb, "backdrop") && argc >= 3) return Backdrop(argc - 2, argv + 2);
     if (!std::strcmp(verb, "activate")) return Activate();
     if (!std::strcmp(verb, "windows")) return SaverWindows();

@@ -163,10 +163,15 @@ echo "== a password on a double-byte code page"
 # Under Japanese settings (code page 932) "ab" is stored as C6 81, and 81
 # begins a two-byte character with nothing after it: the registry's text
 # conversion would not give the password back. "fire" (C1 8A EE B0) comes back.
+# A Japanese user's whole session runs under Japanese settings, so a session
+# of its own does here: a program under other settings than its session's
+# desktop may find that desktop gone and slow to come back.
 mkdir -p "$work/locale"
 localedef -i ja_JP -f UTF-8 "$work/locale/ja_JP.UTF-8" >>"$work/locale.log" 2>&1
+in_japanese=(LOCPATH="$work/locale" LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8)
+wine_new_session "${in_japanese[@]}"
 japanese() {  # japanese WINDOWS_PROGRAM ARGS...: runs it under Japanese settings
-  env LOCPATH="$work/locale" LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8 "$loader" "$@"
+  env "${in_japanese[@]}" "$loader" "$@"
 }
 change_password() {  # change_password TEXT: types it twice into /a's dialog and presses OK
   japanese "$program" /a >>"$work/saver.log" 2>&1 &
@@ -193,6 +198,7 @@ probe press 'Change Password' 2
 wait_exit "$saver" 10
 bytes=$(japanese "$probe_exe" regbytes 'Software\Norvane\Emberlux!\Presets' Password 2>>"$work/probe.log" | tr -d '\r')
 [ "$bytes" = c18aeeb000 ]; check $? "and the old password is kept (${bytes:-nothing})"
+wine_new_session
 
 echo "== preset cycling"
 clear_settings

@@ -3,7 +3,8 @@
 # scripts/lib/wine-session.sh and what the tests do with the saver's windows
 # and dialogs.
 #   window_named REGEX, wait_window REGEX SECONDS   a shown window's id
-#   press WINDOW KEY..., type_into WINDOW TEXT      a user at a dialog
+#   press WINDOW KEY..., type_into WINDOW TEXT      a user at a dialog (typing waits
+#                                                   until the dialog takes the keyboard)
 #   run_until_fire SCREENSHOT PART...   starts a full-screen run, 0 once it is up
 #   end_with_key                        ends the run with a key press
 #   past_start                          waits until moves of the mouse count
@@ -15,9 +16,14 @@ wait_window() {  # the window's id, or nothing
   wait_until "$2" eval '[ -n "$(window_named "$name")" ]' && window_named "$name"
 }
 # Keys for a dialog go to its window directly: X would hand them to whatever
-# window is under the pointer.
+# window is under the pointer. Wine hands a key to the window that holds the
+# keyboard then, so typing waits until the dialog does: a window is shown a
+# moment before it is made the active one.
 press() { xdotool key --window "$1" "${@:2}"; }
-type_into() { xdotool type --window "$1" --delay 30 "$2"; }
+type_into() {
+  probe focused "$(xdotool getwindowname "$1")" || echo "  (the window never took the keyboard)"
+  xdotool type --window "$1" --delay 30 "$2"
+}
 
 # Starts a full-screen run and waits for its window, then for fire on every
 # PART. The screen can still show the fire of the run before (X keeps what a
