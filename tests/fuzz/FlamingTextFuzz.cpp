@@ -10,16 +10,14 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <memory>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzInput input(data, size);
     setenv("LC_ALL", input.Byte() & 1 ? "ru_RU.UTF-8" : "en_US.UTF-8", 1);
-    // A new run for every input: a fresh line-switch counter and table.
-    std::unique_ptr<SharedEngineState> run(new SharedEngineState(1));
-    FieldSource field(*run, 1 + input.Byte() % 64, 2 + input.Byte() % 47);
+    // A field in a new run for every input: a fresh line-switch counter and table.
+    FieldSource field(1, 1 + input.Byte() % 64, 2 + input.Byte() % 47);
     FlamingTextOptions options{input.Setting(), input.Setting(), input.Setting(), input.Setting()};
-    run->random.SetCursor(input.Word());
+    field.Shared().random.SetCursor(input.Word());
     const OemText oem = ConvertToOemText(input.Rest());
     if (oem.fontId != kCyrillicFontId && oem.fontId != kWesternFontId) std::abort();
     CFlamingText text(&field, oem.text, oem.fontId, options);
