@@ -3,7 +3,7 @@
 // end-to-end test: finds the sheet by its caption and manipulates its pages'
 // controls by id with the messages a user's actions would produce.
 //
-//   ConfigDriver wait                       the sheet exists (waits up to 20 s)
+//   ConfigDriver wait                       the sheet is shown (waits up to 20 s)
 //   ConfigDriver has WHERE ID...            every listed control exists
 //   ConfigDriver page N                     brings page N (0..3) to the front
 //   ConfigDriver slider WHERE ID POS        moves a slider as the user would
@@ -66,8 +66,10 @@ int main(int argc, char** argv) {
     if (argc < 2) return Fail("no command");
     const std::string verb = argv[1];
     if (verb == "wait") {
+        // The sheet bears its caption while it still makes its panel and
+        // pages; it is up once it is shown.
         for (int k = 0; k < 200; ++k, Sleep(100))
-            if (Sheet()) return 0;
+            if (IsWindowVisible(Sheet())) return 0;
         return Fail("no sheet");
     }
     if (verb == "ok" || verb == "cancel") {
