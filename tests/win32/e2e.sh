@@ -140,7 +140,7 @@ bytes=$(probe regbytes 'Software\Norvane\Emberlux!\Presets' Password)
 [ "$bytes" = c28efeb0c300 ]; check $? "the password is stored scrambled (${bytes:-nothing})"
 
 run_until_fire "$work/protected.png" $lower_part
-probe key
+key_to_run
 ask=$(wait_window '^Emberlux! screensaver$' 20)
 [ -n "$ask" ]; check $? "a key press asks for the password"
 type_into "$ask" wrong
@@ -153,7 +153,7 @@ check $? "after a wrong password the dialog stays and the run goes on"
 probe press 'Emberlux! screensaver' 2
 wait_until 10 eval '[ -z "$(window_named "^Emberlux! screensaver\$")" ]' && animates $lower_part
 check $? "cancelling the dialog returns to the fire"
-probe key
+key_to_run
 ask=$(wait_window '^Emberlux! screensaver$' 20)
 type_into "$ask" ember
 press "$ask" Return

@@ -96,7 +96,7 @@ echo "== the password on two monitors"
 # "ember", stored scrambled.
 probe regset 'Software\Norvane\Emberlux!\Presets' Password c28efeb0c3
 run_until_fire "$work/protected.png" $first_low $second_low
-probe key
+key_to_run
 ask=$(wait_window '^Emberlux! screensaver$' 20)
 [ -n "$ask" ]; check $? "a key asks for the password"
 X=0 Y=0 WIDTH=0 HEIGHT=0

@@ -6,6 +6,7 @@
 #   press WINDOW KEY..., type_into WINDOW TEXT      a user at a dialog (typing waits
 #                                                   until the dialog takes the keyboard)
 #   run_until_fire SCREENSHOT PART...   starts a full-screen run, 0 once it is up
+#   key_to_run                          presses a key in the run's window
 #   end_with_key                        ends the run with a key press
 #   past_start                          waits until moves of the mouse count
 source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/lib/wine-session.sh"
@@ -35,9 +36,7 @@ run_until_fire() {
   start_saver /s
   wait_until 60 eval '[ -n "$(probe windows)" ]' && wait_for_fire "$file" 60 "$@"
 }
-end_with_key() {
-  probe key >/dev/null || { echo "  (no saver window to press a key in)"; return 1; }
-  wait_exit "$saver" 10
-}
+key_to_run() { probe key >/dev/null || { echo "  (no saver window to press a key in)"; return 1; }; }
+end_with_key() { key_to_run && wait_exit "$saver" 10; }
 # Moves of the mouse count only once a run is a second old.
 past_start() { sleep 1.5; }
