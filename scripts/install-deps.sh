@@ -18,8 +18,10 @@ if ! dpkg --print-foreign-architectures | grep -qx i386; then
 fi
 as_root apt-get update
 # 32-bit Wine changes display modes only with the 32-bit XRandR library, which
-# it merely recommends (as it does those of the other X extensions).
+# it merely recommends (as it does those of the other X extensions), and draws
+# through DirectDraw only with 32-bit OpenGL: without it the i686 saver falls
+# back to GDI, and its DirectDraw runs would test GDI.
 wine32_x_libraries=(libxrandr2:i386 libxinerama1:i386 libxcursor1:i386 libxi6:i386 libxrender1:i386 libxfixes3:i386
-                    libxcomposite1:i386 libxxf86vm1:i386)
+                    libxcomposite1:i386 libxxf86vm1:i386 libgl1:i386 libglx-mesa0:i386 libgl1-mesa-dri:i386)
 as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${packages[@]}" wine32:i386 \
   "${wine32_x_libraries[@]}"
