@@ -9,6 +9,13 @@ void Release(T*& object) {
     if (object) object->Release();
     object = nullptr;
 }
+
+DDSURFACEDESC EmptyDescription() {
+    DDSURFACEDESC description;
+    std::memset(&description, 0, sizeof description);
+    description.dwSize = sizeof description;
+    return description;
+}
 }  // namespace
 
 LPDIRECTDRAW CreateDirectDraw() {
@@ -44,9 +51,7 @@ bool DisplayOutput::OpenDirectDraw(const FirePalette& firePalette) {
     modeSet = ok;
     m_bModeChanged = ok;
     if (ok) {
-        DDSURFACEDESC description;
-        std::memset(&description, 0, sizeof description);
-        description.dwSize = sizeof description;
+        DDSURFACEDESC description = EmptyDescription();
         description.dwFlags = DDSD_CAPS;
         description.ddsCaps.dwCaps = DDSCAPS_PRIMARYSURFACE | DDSCAPS_VIDEOMEMORY;
         ok = SUCCEEDED(m_pDirectDraw->CreateSurface(&description, &m_pPrimarySurface, nullptr));
@@ -59,6 +64,7 @@ bool DisplayOutput::OpenDirectDraw(const FirePalette& firePalette) {
     ok = ok && SUCCEEDED(m_pDirectDraw->CreatePalette(DDPCAPS_8BIT | DDPCAPS_ALLOW256, entries(m_SystemPalette),
                                                       &m_pSystemPalette, nullptr));
     ok = ok && SUCCEEDED(m_pPrimarySurface->SetPalette(m_pFirePalette));
+    if (ok) MakeDrawnMark();
     if (ok) return true;
     if (modeSet) m_pDirectDraw->RestoreDisplayMode();
     m_bModeChanged = false;
@@ -101,9 +107,7 @@ void DisplayOutput::Close() {
 }
 
 int DisplayOutput::PresentDirectDraw(const std::uint8_t* frame) {
-    DDSURFACEDESC description;
-    std::memset(&description, 0, sizeof description);
-    description.dwSize = sizeof description;
+    DDSURFACEDESC description = EmptyDescription();
     if (FAILED(m_pPrimarySurface->Lock(nullptr, &description, DDLOCK_WAIT, nullptr))) return 0;
     auto* surface = static_cast<std::uint8_t*>(description.lpSurface);
     for (int y = 0; y < m_nYRes; ++y) {
@@ -115,7 +119,9 @@ int DisplayOutput::PresentDirectDraw(const std::uint8_t* frame) {
 }
 
 void DisplayOutput::ShowSystemPalette() {
-    if (m_bUseDirectX) m_pPrimarySurface->SetPalette(m_pSystemPalette);
+    if (!m_bUseDirectX) return;
+    m_pPrimarySurface->SetPalette(m_pSystemPalette);
+    WaitUntilDrawn();
 }
 
 void DisplayOutput::ShowFirePalette() {
@@ -137,7 +143,32 @@ void DisplayOutput::RestoreDisplay() {
     }
 }
 
+// A one-pixel surface of the screen's format for WaitUntilDrawn to copy the
+// screen into; without it the output works all the same, without that wait.
+void DisplayOutput::MakeDrawnMark() {
+    DDSURFACEDESC description = EmptyDescription();
+    description.dwFlags = DDSD_CAPS | DDSD_WIDTH | DDSD_HEIGHT;
+    description.ddsCaps.dwCaps = DDSCAPS_OFFSCREENPLAIN | DDSCAPS_SYSTEMMEMORY;
+    description.dwWidth = 1;
+    description.dwHeight = 1;
+    if (FAILED(m_pDirectDraw->CreateSurface(&description, &m_pDrawnMark, nullptr))) m_pDrawnMark = nullptr;
+}
+
+// Returns once DirectDraw has carried out every frame and palette change asked
+// for so far: a copy from the screen is queued behind them, and a lock waits
+// for the copy. Under Wine they are drawn through OpenGL by a thread of Wine's
+// own, on the X connection that making a window uses too; a window made while
+// that thread still draws can leave both waiting for each other in Xlib for good.
+void DisplayOutput::WaitUntilDrawn() {
+    if (!m_pDrawnMark) return;
+    RECT pixel{0, 0, 1, 1};
+    if (FAILED(m_pDrawnMark->Blt(&pixel, m_pPrimarySurface, &pixel, DDBLT_WAIT, nullptr))) return;
+    DDSURFACEDESC description = EmptyDescription();
+    if (SUCCEEDED(m_pDrawnMark->Lock(nullptr, &description, DDLOCK_WAIT, nullptr))) m_pDrawnMark->Unlock(nullptr);
+}
+
 void DisplayOutput::ReleaseDirectDraw() {
+    Release(m_pDrawnMark);
     Release(m_pSystemPalette);
     Release(m_pFirePalette);
     Release(m_pPrimarySurface);

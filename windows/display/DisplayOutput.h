@@ -37,6 +37,9 @@ public:
     const char* Way() const override { return m_bUseDirectX ? "DirectDraw" : m_Gdi.Way(); }
     // While set, the DirectDraw path shows black (the render loop's pause).
     void SetBlank(bool blank) { m_bBlank = blank; }
+    // Shows the system palette on the DirectDraw path, and returns once the
+    // screen shows it and every frame before it: the password dialog can be
+    // made over it then.
     void ShowSystemPalette();
     void ShowFirePalette();
     // Lets go of the GDI objects and switches the display back to the mode it
@@ -51,6 +54,8 @@ private:
     bool OpenDirectDraw(const FirePalette& firePalette);
     int OpenGdi(const PresentSizes& sizes, const FirePalette& firePalette);
     int PresentDirectDraw(const std::uint8_t* frame);
+    void MakeDrawnMark();
+    void WaitUntilDrawn();
 
     HWND m_hWnd = nullptr;
     bool m_bWantDirectX = false, m_bMayChangeMode = false;
@@ -62,6 +67,7 @@ private:
     LPDIRECTDRAWSURFACE m_pPrimarySurface = nullptr;
     LPDIRECTDRAWPALETTE m_pFirePalette = nullptr;
     LPDIRECTDRAWPALETTE m_pSystemPalette = nullptr;
+    LPDIRECTDRAWSURFACE m_pDrawnMark = nullptr;
     LPDIRECTDRAW m_pDirectDraw = nullptr;
     DEVMODEA m_dmSaved{};
     GdiPresenter m_Gdi;
