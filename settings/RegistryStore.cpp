@@ -37,7 +37,7 @@ int RegistryStore::ReadInt(const std::string& subkey, const std::string& name, i
     if (!m_pBackend->QueryValue(subkey, name, value) || value.data.size() > 4) return defaultValue;
     std::uint8_t bytes[4];
     std::memcpy(bytes, &defaultValue, 4);
-    std::memcpy(bytes, value.data.data(), value.data.size());
+    std::copy(value.data.begin(), value.data.end(), bytes);
     return static_cast<int>(bytes[0] | bytes[1] << 8 | bytes[2] << 16 | static_cast<std::uint32_t>(bytes[3]) << 24);
 }
 

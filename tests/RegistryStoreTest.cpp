@@ -225,8 +225,10 @@ TEST_P(StoreTest, ValuesOfTheWrongTypeOrSizeReadAsWhatFits) {
     ASSERT_TRUE(registry.SetValue("Presets", "SparklesCount", RegistryValue{RegistryType::Binary, {0x01, 0x02}}));
     ASSERT_TRUE(registry.SetValue("Presets", "FireText", RegistryValue{RegistryType::Dword, {0x2A, 0, 0, 0}}));
     ASSERT_TRUE(registry.SetValue("Presets", "Palette", RegistryValue{RegistryType::Binary, {'a', 'b'}}));
+    ASSERT_TRUE(registry.SetValue("Presets", "YRes", RegistryValue{RegistryType::Dword, {}}));
     EXPECT_EQ(m_pStore->ReadInt("Presets", "XRes", 1234), 1234) << "more than 4 bytes does not fit";
     EXPECT_EQ(m_pStore->ReadInt("Presets", "SparklesCount", 500), 0x0201) << "a short value fills the low bytes";
+    EXPECT_EQ(m_pStore->ReadInt("Presets", "YRes", 0x12345678), 0x12345678) << "an empty value fills nothing";
     EXPECT_EQ(m_pStore->ReadString("Presets", "FireText", "x"), "*");
     EXPECT_EQ(m_pStore->ReadString("Presets", "Palette", "x"), "ab") << "a value without its zero byte is ended";
     EXPECT_EQ(m_pStore->ReadInt("Nowhere", "XRes", 77), 77);
