@@ -8,6 +8,7 @@
 // Prints "made N windows over the paused fire", or why it could not start.
 #include "palette/FirePalette.h"
 #include "resources/win32/resource.h"
+#include "tests/win32/ScreenWindow.h"
 #include "windows/display/DisplayOutput.h"
 
 #include <windows.h>
@@ -36,15 +37,9 @@ void HandPendingMessages() {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
-    WNDCLASSA windowClass{};
-    windowClass.lpfnWndProc = DefWindowProcA;
-    windowClass.hInstance = instance;
-    windowClass.lpszClassName = "PausedFireHost";
-    RegisterClassA(&windowClass);
-    const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
-    const HWND screen = CreateWindowExA(WS_EX_TOPMOST, "PausedFireHost", "PausedFireHost", WS_POPUP | WS_VISIBLE, 0, 0,
-                                        width, height, nullptr, nullptr, instance, nullptr);
+    const HWND screen = MakeScreenWindow(instance, "PausedFireHost", DefWindowProcA);
     if (!screen) return Say("no window for the fire");
+    const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
     FirePalette fire{}, system{};
     for (int i = 0; i < 256; ++i) fire.entries[i] = PaletteEntry{static_cast<std::uint8_t>(i), 0, 0, 0};
     DisplayOutput output;

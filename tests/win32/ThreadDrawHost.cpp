@@ -6,6 +6,7 @@
 // So the frame reaches the screen only if presenting puts it there by itself.
 // Runs until a key is pressed or 60 s have passed.
 #include "palette/FirePalette.h"
+#include "tests/win32/ScreenWindow.h"
 #include "windows/display/GdiPresenter.h"
 
 #include <windows.h>
@@ -38,15 +39,8 @@ DWORD WINAPI DrawOneFrame(LPVOID) {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
-    WNDCLASSA windowClass{};
-    windowClass.lpfnWndProc = HostWindowProc;
-    windowClass.hInstance = instance;
-    windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
-    windowClass.lpszClassName = "ThreadDrawHost";
-    RegisterClassA(&windowClass);
-    g_hWindow = CreateWindowExA(WS_EX_TOPMOST, "ThreadDrawHost", "ThreadDrawHost", WS_POPUP | WS_VISIBLE, 0, 0,
-                                GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), nullptr, nullptr,
-                                instance, nullptr);
+    g_hWindow = MakeScreenWindow(instance, "ThreadDrawHost", HostWindowProc,
+                                 static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
     if (!g_hWindow) return 1;
     const HANDLE thread = CreateThread(nullptr, 0, DrawOneFrame, nullptr, 0, nullptr);
     if (!thread) return 1;
