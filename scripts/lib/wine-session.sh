@@ -21,6 +21,7 @@
 #                           the saver's settings: none, or values of the default preset
 #   probe ARG...            tests/WinProbe.exe of the build (monitors, windows,
 #                           input through Windows, stored bytes, message texts)
+#   probe_said              the last line it wrote on its error output, or its exit code
 # Also: $loader (the Wine loader for PROGRAM), $work (a scratch folder),
 # $presets (the default preset's key), and what scripts/lib/checks.sh,
 # waiting.sh, display.sh, pictures.sh and wine.sh give.
@@ -105,4 +106,11 @@ set_values() {
   local pair
   for pair in "$@"; do reg add "$presets" /v "${pair%%=*}" /t REG_DWORD /d "${pair#*=}" /f; done
 }
-probe() { "$loader" "$probe_exe" "$@" 2>>"$work/probe.log" | tr -d '\r'; }
+probe() {
+  "$loader" "$probe_exe" "$@" 2>>"$work/probe.log" | tr -d '\r'
+  local status=${PIPESTATUS[0]}
+  [ "$status" = 0 ] || echo "probe $*: exit code $status" >>"$work/probe.log"
+  return "$status"
+}
+# What the probe said last on its error output: why it found nothing, say.
+probe_said() { tail -n 1 "$work/probe.log" 2>/dev/null; }

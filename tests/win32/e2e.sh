@@ -39,7 +39,7 @@ clear_settings
 run_until_fire "$work/fire.png" $lower_part; check $? "/s shows fire in the lower part of the screen" "($(region_colour "$work/fire.png" $lower_part))"
 animates $lower_part; check $? "/s animates"
 shown=$(probe windows | tr '\n' ' ')
-[ "$shown" = "0 0 1024 768 " ]; check $? "its window covers the screen and takes input ($shown)"
+[ "$shown" = "0 0 1024 768 " ]; check $? "its window covers the screen and takes input (${shown:-none; the probe: $(probe_said)})"
 end_with_key; check $? "a key press ends the run with exit code 0"
 
 echo "== a frame drawn by a render thread"

@@ -27,7 +27,7 @@ run_on_two() {  # run_on_two PRIMARY OTHER MONITORS WINDOWS
   run_until_fire "$work/both.png" "$first_low" "$second_low"
   check $? "/s shows fire on both monitors" "($(region_colour "$work/both.png" "$first_low"); $(region_colour "$work/both.png" "$second_low"))"
   shown=$(probe windows | tr '\n' ' ')
-  [ "$shown" = "$4 " ]; check $? "one window covers each monitor and takes input ($shown)"
+  [ "$shown" = "$4 " ]; check $? "one window covers each monitor and takes input (${shown:-none; the probe: $(probe_said)})"
 }
 # The other monitor's picture differs from the primary's in more than 10000
 # pixels, both from the primary's top left corner as it stands and from all of
