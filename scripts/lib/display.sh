@@ -9,6 +9,10 @@
 #       (default /dev/null).
 #   stop_x_servers              ends the servers started so far
 #   screen_size                 the size of the screen of $DISPLAY, WxH
+#   windows_named [--viewable] REGEX
+#                               the ids of the windows whose title matches
+#                               REGEX (extended), one a line; with --viewable
+#                               only the shown ones (needs $work)
 source "$(dirname "${BASH_SOURCE[0]}")/waiting.sh"
 
 start_x() {
@@ -33,3 +37,17 @@ stop_x_servers() {
 }
 
 screen_size() { xdpyinfo | sed -n 's/.*dimensions: *\([0-9x]*\) pixels.*/\1/p'; }
+
+# tests/tools/XWindowsNamed.cpp, built into $work on first use. The X tools'
+# own searches (xdotool search, xwininfo -tree) end with an error, having
+# found nothing, when any other window closes while they look.
+windows_named() {
+  local tool=$work/x-windows-named built
+  if [ ! -x "$tool" ]; then
+    built=$(mktemp "$work/x-windows-named.XXXXXX") &&
+      c++ -std=c++17 -O1 -Wall -Wextra -Werror -o "$built" \
+        "$(dirname "${BASH_SOURCE[0]}")/../../tests/tools/XWindowsNamed.cpp" -lX11 &&
+      mv -f "$built" "$tool" || { echo "windows_named: cannot build $tool" >&2; return 2; }
+  fi
+  "$tool" "$@"
+}

@@ -22,7 +22,7 @@ start_saver() {  # start_saver ARGS...: runs the saver in the background; its pi
   "$saver" "$@" 2>"$work/saver.err" &
   pid=$!
 }
-saver_windows() { xdotool search --name '^Emberlux!$' 2>/dev/null | wc -l; }
+saver_windows() { windows_named '^Emberlux!$' | wc -l; }
 # 0 when the saver still runs right before COMMAND, the input that should end
 # it, which then runs: a saver that ends by itself after an earlier input
 # fails here, not in the check of COMMAND.
@@ -96,7 +96,7 @@ kill "$helper"; wait "$helper" 2>/dev/null
 echo "== an ordinary window"
 start_saver --window
 wait_until 30 eval '[ "$(saver_windows)" = 1 ]'
-window=$(xdotool search --name '^Emberlux!$' | head -n 1)
+window=$(windows_named '^Emberlux!$' | head -n 1)
 eval "$(xdotool getwindowgeometry --shell "$window")"
 wait_for_fire "$work/window.png" 30 "${WIDTH}x$((HEIGHT / 3))+$X+$((Y + 2 * HEIGHT / 3))"
 check $? "--window shows the fire in a ${WIDTH}x$HEIGHT window"

@@ -11,7 +11,7 @@
 #   past_start                          waits until moves of the mouse count
 source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/lib/wine-session.sh"
 
-window_named() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1; }
+window_named() { windows_named --viewable "$1" | head -n 1; }
 wait_window() {  # the window's id, or nothing
   local name=$1
   wait_until "$2" eval '[ -n "$(window_named "$name")" ]' && window_named "$name"
