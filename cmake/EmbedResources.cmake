@@ -61,3 +61,11 @@ function(emberlux_add_resources target)
     target_sources(${target} PRIVATE ${CMAKE_BINARY_DIR}/generated/emberlux_data.rc)
   endif()
 endfunction()
+
+# Gives a Windows executable the saver's own resource script: its dialogs,
+# icon and version (resources/win32/Emberlux.rc).
+function(emberlux_add_saver_resources target)
+  target_sources(${target} PRIVATE ${CMAKE_SOURCE_DIR}/resources/win32/Emberlux.rc)
+  target_include_directories(${target} PRIVATE
+    ${CMAKE_BINARY_DIR}/generated ${CMAKE_SOURCE_DIR}/resources/win32 ${CMAKE_SOURCE_DIR}/resources)
+endfunction()
